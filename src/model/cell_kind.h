@@ -20,7 +20,9 @@ enum class cell_kind : std::uint8_t {
   text_board = 14,
 };
 
-inline constexpr std::uint8_t code(cell_kind k) { return static_cast<std::uint8_t>(k); }
+inline constexpr std::uint8_t code(cell_kind k) {
+  return static_cast<std::uint8_t>(k);
+}
 
 // Name of a kind code as used in dumps and messages; "unknown" for unused codes.
 const char* cell_kind_name(std::uint8_t kind);

@@ -1,0 +1,56 @@
+// The run sequence.
+#include "driver/form_load.h"
+
+#include <cstdio>
+
+#include "driver/disk_description_files.h"
+#include "driver/errore.h"
+#include "driver/file_error.h"
+#include "driver/file_ops.h"
+#include "driver/run_files.h"
+#include "driver/status_codes.h"
+#include "output/finishing.h"
+
+namespace scn {
+
+namespace {
+
+void run(scenario& s, platform& p, const run_files& files) {
+  disk_description_files sources(files.line_description, files.train_description, true);
+  finishing_io io;
+  io.sources = &sources;
+  io.plan_file = files.plan;
+  io.item_file = files.items;
+  io.cell_file = files.cells;
+  io.errore = [&p](const std::string& a) { errore(p, a); };
+  io.write_file = replace_file;
+  std::int32_t j = 1;
+  memorizza_percorso(s, j, io);
+}
+
+}  // namespace
+
+int Form_Load(platform& p) {
+  scenario s;
+  s.line_name = scenario_line_name;
+  s.train_number = scenario_train_number;
+  p.show_wait_window();
+  try {
+    const run_files files =
+        make_run_files(p.program_directory(), p.path_separator(), s.line_name, s.train_number);
+    run(s, p, files);
+  } catch (const file_error& e) {
+    std::fprintf(stderr, "scenario: %s\n", e.what());
+    return 1;
+  } catch (const run_ended& e) {
+    return e.exit_status;
+  }
+  if (s.status_code != 0) {
+    std::fprintf(stderr, "scenario: warning: %s\n",
+                 describe_status(s.status_code, s.status_position).c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace scn

@@ -1,0 +1,7 @@
+// Entry point of the scenario compiler: one unattended run.
+#include "driver/form_load.h"
+
+int main() {
+  auto p = scn::make_platform();
+  return scn::Form_Load(*p);
+}

@@ -1,0 +1,36 @@
+// The plan of the line: two coordinates per metre, each a tagged value.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace scn {
+
+// Tags as the plan file records them.
+enum class plan_tag : std::uint8_t { empty = 0, integer = 2, real = 5 };
+
+// Points 0..plan_length, axes 0 and 1. Held as compact arrays (one tag byte
+// and one double per element); an integer element keeps its 16-bit value in
+// the double, which represents it exactly.
+class track_plan {
+ public:
+  void dimension(std::int32_t plan_length);
+  void clear();
+  bool exists() const { return !tags_[0].empty(); }
+  // Number of points, plan_length + 1.
+  std::size_t points() const { return tags_[0].size(); }
+
+  plan_tag tag(std::size_t point, int axis) const {
+    return static_cast<plan_tag>(tags_[axis][point]);
+  }
+  double value(std::size_t point, int axis) const { return values_[axis][point]; }
+  void set_integer(std::size_t point, int axis, std::int16_t v);
+  void set_real(std::size_t point, int axis, double v);
+
+ private:
+  std::array<std::vector<std::uint8_t>, 2> tags_;
+  std::array<std::vector<double>, 2> values_;
+};
+
+}  // namespace scn

@@ -1,0 +1,27 @@
+// The finishing procedure and its output step.
+#include "output/finishing.h"
+
+#include "output/cell_file.h"
+#include "output/item_file.h"
+#include "output/plan_file.h"
+
+namespace scn {
+
+void write_binary_files(const scenario& s, finishing_io& io) {
+  if (s.output_switch != 0 && s.plan.exists())
+    io.write_file(io.plan_file, encode_plan_file(s.plan));
+  io.write_file(io.item_file, encode_item_file(s.items));
+  io.write_file(io.cell_file, encode_cell_file(s.track_cells));
+}
+
+void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io) {
+  s.output_switch = j;
+  s.status_code = 0;
+  reset_item_table(s);
+  // Without a cell 1 (a line description that never gave a usable length)
+  // there is nothing to complete, stamp or write.
+  if (!has_cells(s)) return;
+  write_binary_files(s, io);
+}
+
+}  // namespace scn

@@ -1,0 +1,32 @@
+// The finishing procedure: prepare the model, compile, complete, stamp and
+// write the three binary files.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "compiler/description_files.h"
+#include "model/scenario.h"
+
+namespace scn {
+
+struct finishing_io {
+  description_files* sources = nullptr;
+  std::string plan_file;
+  std::string item_file;
+  std::string cell_file;
+  // The fatal report: shows " Errore n. " and the number, then ends the run
+  // (it must not return).
+  std::function<void(const std::string&)> errore;
+  // Writes one binary file; the run replaces files on disk.
+  std::function<void(const std::string&, std::string_view)> write_file;
+};
+
+void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io);
+
+// The output step alone: plan file (when the switch is on), item file, cell file.
+void write_binary_files(const scenario& s, finishing_io& io);
+
+}  // namespace scn
