@@ -1,0 +1,125 @@
+// Field-by-field reading of a description file held in memory.
+#include "compiler/field_reader.h"
+
+#include <limits>
+#include <string>
+
+namespace scn {
+
+namespace {
+
+constexpr char blank = ' ';
+
+bool is_line_end_byte(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// Decimal value of an optional sign followed by digits; false for anything
+// else or for a value beyond any field type.
+bool parse_decimal(std::string_view token, std::int64_t& value) {
+  value = 0;
+  if (token.empty()) return true;
+  bool negative = false;
+  if (token.front() == '-' || token.front() == '+') {
+    negative = token.front() == '-';
+    token.remove_prefix(1);
+    if (token.empty()) return false;
+  }
+  for (const char c : token) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+    if (value > (std::int64_t{1} << 40)) return false;
+  }
+  if (negative) value = -value;
+  return true;
+}
+
+}  // namespace
+
+bool field_reader::at_line_end() const {
+  return pos_ < bytes_.size() && is_line_end_byte(bytes_[pos_]);
+}
+
+void field_reader::skip_line_end() {
+  if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') ++pos_;
+  ++pos_;
+  ++line_;
+  line_start_ = pos_;
+}
+
+void field_reader::fail(const char* what) const {
+  throw input_failure(std::string(what) + " at line " + std::to_string(last_.line) + ", column " +
+                          std::to_string(last_.column),
+                      last_);
+}
+
+// Skips the leading blanks and records where the field begins.
+void field_reader::begin_field() {
+  const bool started_at_end = at_end();
+  while (pos_ < bytes_.size() && bytes_[pos_] == blank) ++pos_;
+  last_.line = line_;
+  last_.column = static_cast<std::int32_t>(pos_ - line_start_ + 1);
+  last_line_start_ = line_start_;
+  if (started_at_end) fail("read past the end of the file");
+}
+
+std::string_view field_reader::read_text() {
+  begin_field();
+  const std::size_t start = pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_line_end_byte(bytes_[pos_])) ++pos_;
+  const std::string_view text = bytes_.substr(start, pos_ - start);
+  if (text.size() > max_text_field) fail("text field longer than 65535 bytes");
+  if (at_line_end()) {
+    skip_line_end();
+  } else if (!at_end()) {
+    ++pos_;  // the comma
+  }
+  return text;
+}
+
+std::string_view field_reader::take_numeric_token() {
+  const std::size_t start = pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != blank &&
+         !is_line_end_byte(bytes_[pos_]))
+    ++pos_;
+  const std::string_view token = bytes_.substr(start, pos_ - start);
+  while (pos_ < bytes_.size() && bytes_[pos_] == blank) ++pos_;
+  if (at_line_end()) {
+    skip_line_end();
+  } else if (pos_ < bytes_.size() && bytes_[pos_] == ',') {
+    ++pos_;
+  }
+  return token;
+}
+
+std::int64_t field_reader::read_number(std::int64_t low, std::int64_t high, const char* type) {
+  begin_field();
+  std::int64_t value = 0;
+  if (!parse_decimal(take_numeric_token(), value)) fail("not a number");
+  if (value < low || value > high) fail(type);
+  return value;
+}
+
+std::int32_t field_reader::read_long() {
+  return static_cast<std::int32_t>(read_number(std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max(),
+                                               "value outside the 32-bit range"));
+}
+
+std::int16_t field_reader::read_integer() {
+  return static_cast<std::int16_t>(read_number(std::numeric_limits<std::int16_t>::min(),
+                                               std::numeric_limits<std::int16_t>::max(),
+                                               "value outside the 16-bit range"));
+}
+
+std::uint8_t field_reader::read_byte() {
+  return static_cast<std::uint8_t>(read_number(0, 255, "value outside the range 0 to 255"));
+}
+
+std::string_view field_reader::last_line_text() const {
+  std::size_t end = last_line_start_;
+  while (end < bytes_.size() && !is_line_end_byte(bytes_[end])) ++end;
+  return bytes_.substr(last_line_start_, end - last_line_start_);
+}
+
+}  // namespace scn

@@ -1,0 +1,58 @@
+// Field-by-field reading of a description file held in memory, in the manner
+// of a sequential comma-separated input statement.
+//
+// A field starts after any blanks (byte 0x20 only). A text field runs up to a
+// comma or a line end (CR LF, LF or a lone CR) and keeps everything before it,
+// trailing blanks included; the comma or line end is consumed. A numeric field
+// also ends at a blank; the blanks after it are skipped, then one comma or one
+// line end is consumed. An empty field reads as "" or 0. A read that starts
+// exactly at the end of the file fails; blanks alone before the end give an
+// empty field.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "compiler/input_failure.h"
+
+namespace scn {
+
+// Longest text field the item file can store (its length field has 16 bits).
+inline constexpr std::size_t max_text_field = 65535;
+
+class field_reader {
+ public:
+  explicit field_reader(std::string_view bytes) : bytes_(bytes) {}
+
+  // True once every byte has been consumed.
+  bool at_end() const { return pos_ >= bytes_.size(); }
+
+  // The view stays valid as long as the bytes handed to the constructor.
+  std::string_view read_text();
+  std::int32_t read_long();
+  std::int16_t read_integer();
+  std::uint8_t read_byte();
+
+  // Position of the last field read, and the whole text of its line (without
+  // the line end).
+  field_location last_location() const { return last_; }
+  std::string_view last_line_text() const;
+
+ private:
+  void begin_field();
+  std::int64_t read_number(std::int64_t low, std::int64_t high, const char* type);
+  std::string_view take_numeric_token();
+  void skip_line_end();
+  bool at_line_end() const;
+  [[noreturn]] void fail(const char* what) const;
+
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+  std::int32_t line_ = 1;
+  std::size_t line_start_ = 0;
+  field_location last_{};
+  std::size_t last_line_start_ = 0;
+};
+
+}  // namespace scn

@@ -1,0 +1,26 @@
+// Reading keyword fields and finding the start of a description.
+#include "compiler/keyword_field.h"
+
+#include "compiler/keyword_tests.h"
+
+namespace scn {
+
+std::optional<std::string_view> read_keyword(field_reader& in, int max_dashes) {
+  if (in.at_end()) return std::nullopt;
+  std::string_view keyword = in.read_text();
+  if (in.at_end()) return std::nullopt;
+  for (int discarded = 0; discarded < max_dashes && contains_exact(keyword, "-"); ++discarded) {
+    keyword = in.read_text();
+    if (in.at_end()) return std::nullopt;
+  }
+  return keyword;
+}
+
+bool find_generale(field_reader& in) {
+  while (!in.at_end()) {
+    if (contains_nocase(in.read_text(), "[generale]")) return !in.at_end();
+  }
+  return false;
+}
+
+}  // namespace scn
