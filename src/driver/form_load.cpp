@@ -10,10 +10,17 @@
 #include "driver/run_files.h"
 #include "driver/status_codes.h"
 #include "output/finishing.h"
+#include "sources/text_writers.h"
 
 namespace scn {
 
 namespace {
+
+void write_text_files(scenario& s, const run_files& files) {
+  dati_note(s, files);
+  dati_rallentamenti(s, files);
+  dati_scheda(s, files);
+}
 
 void run(scenario& s, platform& p, const run_files& files) {
   disk_description_files sources(files.line_description, files.train_description, true);
@@ -38,6 +45,7 @@ int Form_Load(platform& p) {
   try {
     const run_files files =
         make_run_files(p.program_directory(), p.path_separator(), s.line_name, s.train_number);
+    write_text_files(s, files);
     run(s, p, files);
   } catch (const file_error& e) {
     std::fprintf(stderr, "scenario: %s\n", e.what());
