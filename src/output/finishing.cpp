@@ -1,6 +1,7 @@
 // The finishing procedure and its output step.
 #include "output/finishing.h"
 
+#include "compiler/memorizza_dati.h"
 #include "output/cell_file.h"
 #include "output/item_file.h"
 #include "output/plan_file.h"
@@ -18,6 +19,7 @@ void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io) {
   s.output_switch = j;
   s.status_code = 0;
   reset_item_table(s);
+  if (io.sources != nullptr) memorizza_dati(s, *io.sources);
   // Without a cell 1 (a line description that never gave a usable length)
   // there is nothing to complete, stamp or write.
   if (!has_cells(s)) return;

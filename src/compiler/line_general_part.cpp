@@ -1,0 +1,88 @@
+// The general part of the line description: length, kilometric references,
+// backdrop positions, cab-signal repetition.
+#include "compiler/compile_status.h"
+#include "compiler/input_failure.h"
+#include "compiler/keyword_field.h"
+#include "compiler/keyword_tests.h"
+#include "compiler/line_reading.h"
+
+namespace scn {
+
+namespace {
+
+// Sizes the track model (and the plan, when it is built) from the length.
+void size_model(line_reading& r, std::int32_t length) {
+  if (last_cell_for(length) < 0) throw input_failure("line length leaves no track cells");
+  if (r.s.output_switch != 0 && std::int64_t{length} + line_overrun < 0)
+    throw input_failure("line length leaves no plan points");
+  dimension(r.s, length);
+  r.sized = true;
+}
+
+std::int32_t read_length(line_reading& r) {
+  const std::int32_t length = r.in.read_long();
+  r.s.items[run_row].end = length;
+  if (length > max_line_length) return refuse(r.s, status_line_too_long);
+  size_model(r, length);
+  return 0;
+}
+
+void read_reference(line_reading& r, int row) {
+  auto& item = r.s.items[row];
+  item.start = r.in.read_long();
+  item.end = r.in.read_long();
+  item.position = r.in.read_long();
+}
+
+std::int32_t read_repetition(line_reading& r, std::string_view keyword) {
+  auto& train = r.s.items[train_row];
+  train.start = r.in.read_long();
+  train.end = r.in.read_long();
+  if (train.start % 50 != 0) return refuse(r.s, status_repetition_first);
+  if (train.end % 50 != 0) return refuse(r.s, status_repetition_second);
+  if (contains_exact(keyword, "4")) {
+    train.position = 4;
+  } else if (contains_exact(keyword, "9")) {
+    train.position = 9;
+  } else {
+    return refuse(r.s, status_repetition_code);
+  }
+  if (train.end == 0) train.position = 0;
+  return 0;
+}
+
+bool names(std::string_view keyword, std::string_view what, std::string_view which) {
+  return contains_exact(keyword, what) && contains_exact(keyword, which);
+}
+
+// Every test that matches reads its own fields, in the order of the format.
+std::int32_t general_record(line_reading& r, std::string_view k) {
+  if (contains_nocase(k, "lunghezza") && contains_nocase(k, "percorso")) {
+    if (const auto status = read_length(r)) return status;
+  }
+  if (names(k, "progressiva", "tre")) read_reference(r, km_reference_tre_row);
+  if (names(k, "progressiva", "due")) read_reference(r, km_reference_due_row);
+  if (names(k, "progressiva", "uno")) read_reference(r, km_reference_uno_row);
+  if (names(k, "sfondo", "uno")) r.s.items[line_row].start = r.in.read_long();
+  if (names(k, "sfondo", "due")) r.s.items[line_row].position = r.in.read_long();
+  if (names(k, "sfondo", "tre")) r.s.items[line_row].end = r.in.read_long();
+  if (names(k, "ripetizione", "segnali")) return read_repetition(r, k);
+  return 0;
+}
+
+// The first bracketed field not beginning with a dash closes the general part.
+bool closes_general_part(std::string_view keyword) {
+  return contains_exact(keyword, "[") && contains_exact(keyword, "]") && keyword.front() != '-';
+}
+
+}  // namespace
+
+std::int32_t read_general_part(line_reading& r) {
+  while (const auto keyword = read_keyword(r.in, general_part_dashes)) {
+    if (closes_general_part(*keyword)) return 0;
+    if (const auto status = general_record(r, *keyword)) return status;
+  }
+  return 0;
+}
+
+}  // namespace scn

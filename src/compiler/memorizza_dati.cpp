@@ -1,0 +1,30 @@
+// The compiler and its single failure path.
+#include "compiler/memorizza_dati.h"
+
+#include "compiler/compile_status.h"
+#include "compiler/input_failure.h"
+#include "compiler/line_compiler.h"
+
+namespace scn {
+
+namespace {
+
+void failure_path(scenario& s, description_files& files) {
+  for (const auto which : {description::line, description::train}) {
+    if (files.exists(which)) files.remove(which);
+  }
+  refuse(s, status_input_failure);
+}
+
+}  // namespace
+
+void memorizza_dati(scenario& s, description_files& files) {
+  try {
+    const line_result line = compile_line(s, files);
+    if (!line.train_half_follows) return;
+  } catch (const input_failure&) {
+    failure_path(s, files);
+  }
+}
+
+}  // namespace scn
