@@ -17,6 +17,8 @@ namespace scn {
 namespace {
 
 void write_text_files(scenario& s, const run_files& files) {
+  dati_linea(s, files);
+  dati_treno(s, files);
   dati_note(s, files);
   dati_rallentamenti(s, files);
   dati_scheda(s, files);

@@ -14,6 +14,7 @@ using command_fn = int (*)(const std::vector<std::string>&, platform&);
 
 const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
+      {"sources", command_sources},
       {"compile", command_compile},
       {"dump", command_dump},
   };
