@@ -3,7 +3,9 @@
 
 #include "compiler/memorizza_dati.h"
 #include "output/cell_file.h"
+#include "output/check_codes.h"
 #include "output/item_file.h"
+#include "output/marker_pass.h"
 #include "output/plan_file.h"
 
 namespace scn {
@@ -15,6 +17,12 @@ void write_binary_files(const scenario& s, finishing_io& io) {
   io.write_file(io.cell_file, encode_cell_file(s.track_cells));
 }
 
+void finish_model(scenario& s, finishing_io& io) {
+  signal_marker_pass(s);
+  if (!stamp_check_codes(s, io.errore)) return;
+  write_binary_files(s, io);
+}
+
 void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io) {
   s.output_switch = j;
   s.status_code = 0;
@@ -23,7 +31,7 @@ void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io) {
   // Without a cell 1 (a line description that never gave a usable length)
   // there is nothing to complete, stamp or write.
   if (!has_cells(s)) return;
-  write_binary_files(s, io);
+  finish_model(s, io);
 }
 
 }  // namespace scn
