@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "compiler/minimo.h"
 #include "model/cell_kind.h"
 
 namespace scn {
@@ -14,11 +15,6 @@ namespace {
 constexpr std::int64_t warning_look_back = 20;
 constexpr std::int64_t signal_search_reach = 12;
 constexpr std::int32_t spacing = 8;
-
-// The smaller of two values, the first on a tie.
-std::int16_t smaller(std::int16_t x, std::int16_t y) {
-  return x > y ? y : x;
-}
 
 class marker_pass {
  public:
@@ -75,7 +71,7 @@ class marker_pass {
     if (mark_first_free({sig - 1, sig - 2})) return;
     for (const std::int64_t i : {sig - 1, sig - 2}) {
       if (kind_is(i, cell_kind::reduction_mark)) {
-        cell(i).value1 = smaller(marker_speed, cell(i).value1);
+        cell(i).value1 = minimo(marker_speed, cell(i).value1);
         return;
       }
     }
