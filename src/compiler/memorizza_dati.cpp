@@ -4,6 +4,7 @@
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/line_compiler.h"
+#include "compiler/train_compiler.h"
 
 namespace scn {
 
@@ -22,6 +23,7 @@ void memorizza_dati(scenario& s, description_files& files) {
   try {
     const line_result line = compile_line(s, files);
     if (!line.train_half_follows) return;
+    compile_train(s, files, line.next_board_row);
   } catch (const input_failure&) {
     failure_path(s, files);
   }

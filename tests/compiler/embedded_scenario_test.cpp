@@ -9,19 +9,20 @@
 #include "model/cell_kind.h"
 #include "output/plan_file.h"
 #include "sources/line_description_table.h"
+#include "sources/train_description_table.h"
 
 namespace scn {
 namespace {
 
-std::string line_description_bytes() {
+std::string file_bytes(void (*fill)(text_lines&)) {
   text_lines lines;
-  fill_line_description(lines);
+  fill(lines);
   std::int32_t end = 0;
   return text_file_bytes(lines, end);
 }
 
 TEST(EmbeddedScenario, LineCompilesWithoutStatus) {
-  auto r = testing::compile(line_description_bytes());
+  auto r = testing::compile(file_bytes(fill_line_description));
   const scenario& s = r.s;
   EXPECT_EQ(s.status_code, 0);
   EXPECT_EQ(s.status_position, 0);
@@ -50,6 +51,29 @@ TEST(EmbeddedScenario, LineCompilesWithoutStatus) {
   EXPECT_EQ(*gradients.rbegin(), 122);
   EXPECT_EQ(s.items[30].text.empty(), false);  // board rows 80 down to 30
   EXPECT_TRUE(s.items[29].text.empty());
+}
+
+}  // namespace
+}  // namespace scn
+
+namespace scn {
+namespace {
+
+TEST(EmbeddedScenario, LineAndTrainCompileWithoutStatus) {
+  auto r = testing::compile(file_bytes(fill_line_description), file_bytes(fill_train_description));
+  const scenario& s = r.s;
+  EXPECT_EQ(s.status_code, 0);
+  EXPECT_EQ(s.status_position, 0);
+  EXPECT_FALSE(r.files.exists(description::line));
+  EXPECT_FALSE(r.files.exists(description::train));
+  int stations = 0;
+  for (int row = 1; row < 30; ++row) stations += !s.items[row].text.empty();
+  EXPECT_EQ(stations, 27);
+  int stops = 0;
+  for (const auto& c : s.track_cells) stops += c.kind == code(cell_kind::station_stop);
+  EXPECT_GE(stops, 1);
+  EXPECT_NE(s.track_cells[1].speed_limit, 0);
+  EXPECT_NE(s.track_cells[1].adhesion, 0);
 }
 
 }  // namespace
