@@ -47,7 +47,8 @@ constexpr std::array<double, 6> class_turn = {0.0001, 0.0002, 0.0004, 0.001, 0.0
 // The first of the digits 1 to 6 found in the keyword decides the class.
 std::optional<double> curve_turn(std::string_view keyword) {
   for (std::size_t d = 0; d < class_turn.size(); ++d) {
-    if (contains_exact(keyword, std::string(1, static_cast<char>('1' + d)))) return class_turn[d];
+    const char digit = static_cast<char>('1' + d);
+    if (contains_exact(keyword, std::string_view(&digit, 1))) return class_turn[d];
   }
   return std::nullopt;
 }
