@@ -69,19 +69,21 @@ install_wine_fonts() {
 }
 
 # scenario-tool.exe compile and the Linux tool on one fixture pair ($1 line
-# description, $2 train description), each in a folder of its own: same exit
-# status, same standard output, same files. A fatal report must come as one
-# message box exactly where the Linux tool reports " Errore n. ". Leaves the
-# Windows folder in TOOL_DIR, STATUS and BOXES as run_windows sets them.
+# description, $2 train description, then further options), each in a folder
+# of its own: same exit status, same standard output, same files. A fatal
+# report must come as one message box exactly where the Linux tool reports
+# " Errore n. " on standard error. Leaves the Windows folder in TOOL_DIR,
+# STATUS and BOXES as run_windows sets them.
 compare_tool_compile() {
   local line=$1 train=$2 tag lin win lin_rc=0 expected_boxes=0
-  tag=$(basename "$train" -.txt)
+  shift 2
+  tag=$(basename "$train" -.txt)$(printf '%s' "$@" | tr -c 'a-z0-9' '_')
   lin=$WORK/tool/$tag/linux win=$WORK/tool/$tag/windows
   rm -rf "$WORK/tool/$tag"
   mkdir -p "$lin/out" "$win/out"
   cp "$line" "$train" "$lin/"
   cp "$line" "$train" "$win/"
-  local args=(compile "$(basename "$line")" "$(basename "$train")" --out out --json)
+  local args=(compile "$(basename "$line")" "$(basename "$train")" --out out "$@")
   (cd "$lin" && "$LINUX_BIN/scenario-tool" "${args[@]}") >"$lin.out" 2>"$lin.err" || lin_rc=$?
   pushd "$win" >/dev/null
   run_windows scenario-tool "$WINDOWS_BIN/scenario-tool.exe" "${args[@]}" >"$win.out" 2>"$win.err"
@@ -102,16 +104,19 @@ check_tools_match_linux() {
     name=$(basename "$line" _linea.txt)
     for train in "$(dirname "$line")/${name}_"*-.txt; do
       [[ -f "$train" ]] || continue
-      compare_tool_compile "$line" "$train"
+      compare_tool_compile "$line" "$train" --json
+      compare_tool_compile "$line" "$train" --json --no-plan
       pairs=$((pairs + 1))
     done
   done < <(find "$FIXTURES" -name '*_linea.txt' | sort)
   ((pairs > 0)) || fail "no fixture pair NAME_linea.txt with NAME_*-.txt under $FIXTURES"
-  echo "scenario-tool.exe compile matched the Linux tool on $pairs fixture pairs"
+  echo "scenario-tool.exe compile --json (with and without the plan) matched the Linux tool" \
+    "on $pairs fixture pairs"
 }
 
 # A text board at position 0 takes cell 1, the place of the format markers:
-# the run ends through the message box, with status 1 and no binary file.
+# without --json the run ends through the message box, with status 1 and no
+# binary file.
 check_error_1250_message_box() {
   local dir=$FIXTURES/error_1250 written
   compare_tool_compile "$dir/PROVA-1250_linea.txt" "$dir/PROVA-1250_00001-.txt"
@@ -120,4 +125,21 @@ check_error_1250_message_box() {
   written=$(find "$TOOL_DIR" -name '*.dat' -o -name '*.sim')
   [[ -z "$written" ]] || fail "error 1250 fixture: binary files were written: $written"
   echo "error 1250: one modal message box, closed with Return; status 1; no binary file"
+}
+
+# The embedded scenario: "sources" writes the same five text files on both
+# systems, and "compile" of them the same binary files, plan included.
+check_tool_embedded_scenario() {
+  local lin=$WORK/sources/linux win=$WORK/sources/windows
+  mkdir -p "$lin" "$win"
+  (cd "$lin" && "$LINUX_BIN/scenario-tool" sources --out .) || fail "scenario-tool sources failed"
+  pushd "$win" >/dev/null
+  run_windows scenario-tool "$WINDOWS_BIN/scenario-tool.exe" sources --out . >/dev/null
+  popd >/dev/null
+  ((STATUS == 0 && BOXES == 0)) || fail "scenario-tool.exe sources: status $STATUS"
+  same_files "$lin" "$win"
+  compare_tool_compile "$lin/BORGOLAGO-CIMAPASSO_linea.txt" \
+    "$lin/BORGOLAGO-CIMAPASSO_51827-.txt" --json
+  echo "embedded scenario: sources and compile --json gave the same files as the Linux tool:" \
+    "$(list_files "$TOOL_DIR/out" | tr '\n' ' ')"
 }

@@ -25,7 +25,8 @@ wait_for_window() {
 }
 
 # Runs a Windows program under Wine in the current folder, answers each
-# message box titled $1 with Return, and leaves in BOXES how many it closed
+# message box titled $1 with Return (keeping a picture of it in WORK), and
+# leaves in BOXES how many it closed
 # and in STATUS the exit status (124 when it did not end within 120 s).
 run_windows() {
   local title=$1 id
@@ -39,8 +40,11 @@ run_windows() {
     # A modal box holds the program until it is answered.
     sleep 1
     kill -0 "$pid" 2>/dev/null || fail "$title ended while its message box was still open"
-    xdotool windowfocus --sync "$id" key Return
     BOXES=$((BOXES + 1))
+    window_geometry "$id"
+    "$MAGICK_IMPORT" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+      "$WORK/message-box-$(date +%s%N).png"
+    xdotool windowfocus --sync "$id" key Return
     sleep 0.5
   done
   STATUS=0

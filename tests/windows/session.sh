@@ -27,6 +27,7 @@ fi
 
 if [[ -x "$WINDOWS_BIN/scenario-tool.exe" && -x "$LINUX_BIN/scenario-tool" ]]; then
   check_tools_match_linux
+  check_tool_embedded_scenario
   check_error_1250_message_box
 else
   echo "scenario-tool is not built: tool comparison and message box check not run"
