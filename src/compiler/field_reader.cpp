@@ -69,6 +69,7 @@ std::string_view field_reader::read_text() {
   while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_line_end_byte(bytes_[pos_])) ++pos_;
   const std::string_view text = bytes_.substr(start, pos_ - start);
   if (text.size() > max_text_field) fail("text field longer than 65535 bytes");
+  report(text);
   if (at_line_end()) {
     skip_line_end();
   } else if (!at_end()) {
@@ -95,7 +96,9 @@ std::string_view field_reader::take_numeric_token() {
 std::int64_t field_reader::read_number(std::int64_t low, std::int64_t high, const char* type) {
   begin_field();
   std::int64_t value = 0;
-  if (!parse_decimal(take_numeric_token(), value)) fail("not a number");
+  const std::string_view token = take_numeric_token();
+  report(token);
+  if (!parse_decimal(token, value)) fail("not a number");
   if (value < low || value > high) fail(type);
   return value;
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "compiler/compile_trace.h"
 #include "compiler/input_failure.h"
 
 namespace scn {
@@ -39,6 +40,16 @@ class field_reader {
   field_location last_location() const { return last_; }
   std::string_view last_line_text() const;
 
+  // An observer hears of every field read, and of how the keyword reader
+  // took the last one; none by default.
+  void set_observer(field_observer* observer) { observer_ = observer; }
+  void mark_keyword() {
+    if (observer_ != nullptr) observer_->on_keyword();
+  }
+  void mark_discarded() {
+    if (observer_ != nullptr) observer_->on_discarded();
+  }
+
  private:
   void begin_field();
   std::int64_t read_number(std::int64_t low, std::int64_t high, const char* type);
@@ -46,6 +57,9 @@ class field_reader {
   void skip_line_end();
   bool at_line_end() const;
   [[noreturn]] void fail(const char* what) const;
+  void report(std::string_view text) {
+    if (observer_ != nullptr) observer_->on_field(last_, text);
+  }
 
   std::string_view bytes_;
   std::size_t pos_ = 0;
@@ -53,6 +67,7 @@ class field_reader {
   std::size_t line_start_ = 0;
   field_location last_{};
   std::size_t last_line_start_ = 0;
+  field_observer* observer_ = nullptr;
 };
 
 }  // namespace scn

@@ -10,9 +10,11 @@ std::optional<std::string_view> read_keyword(field_reader& in, int max_dashes) {
   std::string_view keyword = in.read_text();
   if (in.at_end()) return std::nullopt;
   for (int discarded = 0; discarded < max_dashes && contains_exact(keyword, "-"); ++discarded) {
+    in.mark_discarded();
     keyword = in.read_text();
     if (in.at_end()) return std::nullopt;
   }
+  in.mark_keyword();
   return keyword;
 }
 

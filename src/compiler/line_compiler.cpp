@@ -43,18 +43,25 @@ void finish_line(line_reading& r) {
 
 }  // namespace
 
-line_result compile_line(scenario& s, description_files& files) {
+line_result compile_line(scenario& s, description_files& files, compile_trace* trace) {
   s.items[line_row].text = s.line_name;
   s.items[train_row].text = s.train_number;
+  if (trace != nullptr) trace->begin(description::line);
   if (!files.exists(description::line)) {
     refuse(s, status_no_line_file);
+    if (trace != nullptr) trace->end_half(description::line, s.status_code, s.status_position);
     return {};
   }
   const auto bytes = files.read(description::line);
   if (!bytes) throw input_failure("cannot read " + files.name(description::line));
   field_reader in(*bytes);
+  if (trace != nullptr) {
+    trace->begin(description::line);
+    in.set_observer(trace);
+  }
   line_reading r(s, in);
   const std::int32_t status = read_line_file(r);
+  if (trace != nullptr) trace->end_half(description::line, s.status_code, s.status_position);
   files.remove(description::line);
   if (status != 0 && status != status_beyond_line) return {false, r.next_board_row};
   finish_line(r);

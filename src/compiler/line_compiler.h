@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "compiler/compile_trace.h"
 #include "compiler/description_files.h"
 #include "model/scenario.h"
 
@@ -16,6 +17,6 @@ struct line_result {
 
 // Sets the status register for every refusal; throws input_failure for a
 // failure of the input itself (the caller's single failure path).
-line_result compile_line(scenario& s, description_files& files);
+line_result compile_line(scenario& s, description_files& files, compile_trace* trace = nullptr);
 
 }  // namespace scn

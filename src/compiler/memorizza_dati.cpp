@@ -19,12 +19,13 @@ void failure_path(scenario& s, description_files& files) {
 
 }  // namespace
 
-void memorizza_dati(scenario& s, description_files& files) {
+void memorizza_dati(scenario& s, description_files& files, compile_trace* trace) {
   try {
-    const line_result line = compile_line(s, files);
+    const line_result line = compile_line(s, files, trace);
     if (!line.train_half_follows) return;
-    compile_train(s, files, line.next_board_row);
-  } catch (const input_failure&) {
+    compile_train(s, files, line.next_board_row, trace);
+  } catch (const input_failure& f) {
+    if (trace != nullptr) trace->failed(f);
     failure_path(s, files);
   }
 }

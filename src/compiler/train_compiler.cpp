@@ -72,12 +72,16 @@ void check_references(scenario& s) {
 
 }  // namespace
 
-void compile_train(scenario& s, description_files& files, std::int32_t next_board_row) {
+void compile_train(scenario& s, description_files& files, std::int32_t next_board_row,
+                   compile_trace* trace) {
+  if (trace != nullptr) trace->begin(description::train);
   const auto bytes = files.read(description::train);
   if (!bytes) throw input_failure(files.name(description::train) + " does not exist");
   field_reader in(*bytes);
+  in.set_observer(trace);
   train_reading r(s, in, next_board_row);
   const after_record outcome = read_records(r);
+  if (trace != nullptr) trace->end_half(description::train, s.status_code, s.status_position);
   files.remove(description::train);
   if (outcome == after_record::stop) return;
   finish_profiles(r);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "compiler/compile_trace.h"
 #include "compiler/description_files.h"
 #include "model/scenario.h"
 
@@ -13,6 +14,7 @@ namespace scn {
 // the row below the line's text boards. Sets the status register for every
 // refusal; throws input_failure for a failure of the input itself (a missing
 // file among them).
-void compile_train(scenario& s, description_files& files, std::int32_t next_board_row);
+void compile_train(scenario& s, description_files& files, std::int32_t next_board_row,
+                   compile_trace* trace = nullptr);
 
 }  // namespace scn

@@ -27,7 +27,7 @@ void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io) {
   s.output_switch = j;
   s.status_code = 0;
   reset_item_table(s);
-  if (io.sources != nullptr) memorizza_dati(s, *io.sources);
+  if (io.sources != nullptr) memorizza_dati(s, *io.sources, io.trace);
   // Without a cell 1 (a line description that never gave a usable length)
   // there is nothing to complete, stamp or write.
   if (!has_cells(s)) return;

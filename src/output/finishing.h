@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/compile_trace.h"
 #include "compiler/description_files.h"
 #include "model/scenario.h"
 
@@ -22,6 +23,8 @@ struct finishing_io {
   std::function<void(const std::string&)> errore;
   // Writes one binary file; the run replaces files on disk.
   std::function<void(const std::string&, std::string_view)> write_file;
+  // Optional record of what the compiler read (the authoring tool's check).
+  compile_trace* trace = nullptr;
 };
 
 void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io);

@@ -1,0 +1,58 @@
+// Collecting the trace of a compile.
+#include "compiler/compile_trace.h"
+
+namespace scn {
+
+void compile_trace::begin(description which) {
+  current_ = which;
+  in_record_ = false;
+  loose_.reset();
+}
+
+void compile_trace::end_half(description which, std::int32_t status_code,
+                             std::int32_t status_position) {
+  auto& half = which == description::line ? line_ : train_;
+  half = {true, status_code, status_position};
+  in_record_ = false;
+}
+
+void compile_trace::failed(const input_failure& f) {
+  failure_ = traced_failure{current_, f.where(), f.what()};
+}
+
+void compile_trace::on_field(field_location where, std::string_view text) {
+  traced_field field{where, std::string(text)};
+  if (in_record_ && records_.back().file == current_) {
+    records_.back().values.push_back(std::move(field));
+  } else {
+    loose_ = std::move(field);
+  }
+}
+
+void compile_trace::on_keyword() {
+  traced_record record;
+  record.file = current_;
+  if (in_record_ && !records_.back().values.empty()) {
+    record.keyword = std::move(records_.back().values.back());
+    records_.back().values.pop_back();
+  } else if (loose_) {
+    record.keyword = std::move(*loose_);
+    loose_.reset();
+  }
+  records_.push_back(std::move(record));
+  in_record_ = true;
+}
+
+void compile_trace::on_discarded() {
+  if (in_record_ && !records_.back().values.empty()) records_.back().values.pop_back();
+  loose_.reset();
+}
+
+const traced_record* compile_trace::last_record(description which) const {
+  for (auto it = records_.rbegin(); it != records_.rend(); ++it) {
+    if (it->file == which) return &*it;
+  }
+  return nullptr;
+}
+
+}  // namespace scn

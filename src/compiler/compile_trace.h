@@ -1,0 +1,82 @@
+// A record of what the compiler read: every keyword field with the value
+// fields that followed it, where each stands in its file, how each half
+// ended and where an input failure struck. The authoring tool explains
+// statuses and checks the format with it; the run itself keeps none.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler/description_files.h"
+#include "compiler/input_failure.h"
+
+namespace scn {
+
+// What a field reader reports as it reads.
+class field_observer {
+ public:
+  virtual ~field_observer() = default;
+  virtual void on_field(field_location where, std::string_view text) = 0;
+  // The last field read was taken as a keyword.
+  virtual void on_keyword() = 0;
+  // The last field read was a comment field, discarded by the dash rule.
+  virtual void on_discarded() = 0;
+};
+
+struct traced_field {
+  field_location where;
+  std::string text;
+};
+
+struct traced_record {
+  description file = description::line;
+  traced_field keyword;
+  std::vector<traced_field> values;
+};
+
+// How one half of the compiler ended.
+struct traced_half {
+  bool ran = false;
+  std::int32_t status_code = 0;
+  std::int32_t status_position = 0;
+};
+
+struct traced_failure {
+  description file = description::line;
+  field_location where;
+  std::string what;
+};
+
+class compile_trace final : public field_observer {
+ public:
+  // Fields read from now on belong to this file.
+  void begin(description which);
+  void end_half(description which, std::int32_t status_code, std::int32_t status_position);
+  void failed(const input_failure& f);
+
+  void on_field(field_location where, std::string_view text) override;
+  void on_keyword() override;
+  void on_discarded() override;
+
+  const std::vector<traced_record>& records() const { return records_; }
+  const traced_half& half(description which) const {
+    return which == description::line ? line_ : train_;
+  }
+  const std::optional<traced_failure>& failure() const { return failure_; }
+  // The last record of a file, if it has any.
+  const traced_record* last_record(description which) const;
+
+ private:
+  description current_ = description::line;
+  std::vector<traced_record> records_;
+  std::optional<traced_field> loose_;  // last field read outside a record
+  bool in_record_ = false;
+  traced_half line_;
+  traced_half train_;
+  std::optional<traced_failure> failure_;
+};
+
+}  // namespace scn

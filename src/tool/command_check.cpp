@@ -1,0 +1,68 @@
+// "check": compile in memory, write nothing, and explain every finding at
+// its file, line and column, with the source line and a caret.
+#include <cstdio>
+
+#include "driver/file_error.h"
+#include "driver/file_ops.h"
+#include "output/finishing.h"
+#include "tool/check_findings.h"
+#include "tool/commands.h"
+#include "tool/compile_identity.h"
+#include "tool/options.h"
+#include "tool/source_lines.h"
+
+namespace scn::tool {
+
+namespace {
+
+struct checked_file {
+  std::string name;
+  std::optional<std::string> bytes;
+};
+
+void print_finding(const finding& f, const checked_file& file) {
+  const char* severity = f.error ? "error" : "warning";
+  if (f.where.line <= 0) {
+    std::printf("%s: %s: %s\n", file.name.c_str(), severity, f.message.c_str());
+    return;
+  }
+  std::printf("%s:%d:%d: %s: %s\n", file.name.c_str(), f.where.line, f.where.column, severity,
+              f.message.c_str());
+  if (!file.bytes) return;
+  const auto lines = split_lines(*file.bytes);
+  const auto index = static_cast<std::size_t>(f.where.line - 1);
+  if (index >= lines.size()) return;
+  std::printf("%s\n%s\n", quoted_line(lines[index]).c_str(),
+              caret_line(lines[index], f.where.column).c_str());
+}
+
+}  // namespace
+
+int command_check(const std::vector<std::string>& args, platform&) {
+  const auto o = parse_options(args, {{}, {"--line-name", "--train-number"}, 2, 2});
+  const auto id = identity_for(o, o.positional[0], o.positional[1]);
+  const checked_file line{o.positional[0], read_file(o.positional[0])};
+  const checked_file train{o.positional[1], read_file(o.positional[1])};
+  scenario s;
+  s.line_name = id.line_name;
+  s.train_number = id.train_number;
+  memory_description_files sources(line.bytes, train.bytes);
+  compile_trace trace;
+  std::string fatal;
+  finishing_io io;
+  io.sources = &sources;
+  io.trace = &trace;
+  io.errore = [&](const std::string& a) { fatal = a; };
+  io.write_file = [](const std::string&, std::string_view) {};
+  std::int32_t j = 1;
+  memorizza_percorso(s, j, io);
+
+  const compile_outcome outcome{s, trace, fatal};
+  auto findings = explain_status(outcome);
+  const auto warnings = lint_records(outcome);
+  findings.insert(findings.end(), warnings.begin(), warnings.end());
+  for (const auto& f : findings) print_finding(f, f.file == description::line ? line : train);
+  return findings.empty() ? 0 : 2;
+}
+
+}  // namespace scn::tool
