@@ -1,0 +1,26 @@
+// Frames, grids and axis labels of the profile charts.
+#pragma once
+
+#include <string_view>
+
+#include "tool/chart_frame.h"
+#include "tool/svg_writer.h"
+
+namespace scn {
+
+// Kilometres between labelled ticks of the distance axis.
+double km_label_step(double length_m);
+
+// Background, horizontal grid at multiples of `step` with their values on
+// the left, the chart's name written upwards in the margin, and the border.
+// `escaped_title` is markup-safe; `sign` prefixes positive values with "+".
+void draw_chart_box(svg_writer& svg, const chart_frame& f, double step,
+                    std::string_view escaped_title, bool sign = false);
+
+// Vertical grid lines at the labelled and the minor kilometre ticks.
+void draw_km_grid(svg_writer& svg, const chart_frame& f);
+
+// The distance axis: ticks and kilometre labels under the line `y`.
+void draw_km_axis(svg_writer& svg, const chart_frame& f, double y);
+
+}  // namespace scn

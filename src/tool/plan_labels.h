@@ -1,0 +1,15 @@
+// Names of the stations and kilometre marks on the plan, placed where they
+// cover neither each other nor the line.
+#pragma once
+
+#include "tool/label_placer.h"
+#include "tool/plan_canvas.h"
+#include "tool/plot_input.h"
+
+namespace scn {
+
+// Draws station dots and names, then kilometre marks, inside `bounds`.
+void draw_plan_labels(svg_writer& svg, const plot_input& in, const plan_canvas& canvas,
+                      const label_box& bounds);
+
+}  // namespace scn
