@@ -43,7 +43,7 @@ void draw_tunnel_shades(svg_writer& svg, const plot_input& in, const chart_frame
 void draw_highest(svg_writer& svg, const chart_frame& f, const std::vector<height_point>& pts) {
   const auto top = std::max_element(
       pts.begin(), pts.end(), [](const auto& a, const auto& b) { return a.height < b.height; });
-  if (top == pts.end() || top->height <= 0) return;
+  if (top == pts.end() || top->height < 0.5) return;
   const double x = f.x(top->metres), y = f.y(top->height);
   svg.circle(x, y, 3.5, "peak");
   const std::string label =

@@ -75,7 +75,7 @@ double draw_plan_view(svg_writer& svg, const plot_input& in, double top) {
   const double height = pad_top + proj.height() + pad_bottom;
   svg.rect(plot_page::margin, top, outer, height, "panel");
   svg.text(plot_page::margin + 14, top + 24, "Plan of the line", "ptitle");
-  svg.text(plot_page::margin + 140, top + 24,
+  svg.text(plot_page::margin + 178, top + 24,
            "seen from above, turned so that it runs from left to right", "note");
   const plan_canvas canvas(track, proj, plot_page::margin + pad_x, top + pad_top);
   draw_objects(svg, in, canvas);

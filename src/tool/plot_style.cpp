@@ -10,7 +10,7 @@ text{font-family:'DejaVu Sans',Verdana,Arial,Helvetica,sans-serif;font-size:11px
 .title{font-size:24px;font-weight:bold;fill:#1a2a3a}
 .sub{font-size:13px;fill:#555}.status{font-size:13px;fill:#b00000;font-weight:bold}
 .ptitle{font-size:15px;font-weight:bold;fill:#1a2a3a}
-.note{font-size:11px;fill:#777;font-style:italic}
+.note{font-size:11px;fill:#777;font-style:italic;paint-order:stroke;stroke:#fff;stroke-width:3px;stroke-linejoin:round}
 .panel{fill:#fbfaf6;stroke:#d8d4c8;stroke-width:1}
 .chart{fill:#fff;stroke:#b8b8b8;stroke-width:1}
 .grid{stroke:#e6e6e6;stroke-width:1}.mgrid{stroke:#f3f3f3;stroke-width:1}
@@ -20,12 +20,13 @@ text{font-family:'DejaVu Sans',Verdana,Arial,Helvetica,sans-serif;font-size:11px
 .lane{stroke:#e2e2e2;stroke-width:1}
 .ground{fill:#e9dcc0;stroke:none}.hline{fill:none;stroke:#7a5528;stroke-width:1.8}
 .tshade{fill:#5a5a5a;fill-opacity:.12}
-.peak{fill:#7a5528;stroke:#fff;stroke-width:1}.peakl{font-size:11px;fill:#5a3d18;font-weight:bold}
+.peak{fill:#7a5528;stroke:#fff;stroke-width:1}.peakl{font-size:11px;fill:#5a3d18;font-weight:bold;paint-order:stroke;stroke:#fff;stroke-width:3px;stroke-linejoin:round}
 .up{fill:#d9534f;fill-opacity:.75}.down{fill:#3e7cc2;fill-opacity:.75}
 .right{fill:#8a63b8;fill-opacity:.75}.left{fill:#2aa198;fill-opacity:.75}
 .stepline{fill:none;stroke:#333;stroke-width:.6;stroke-opacity:.6}
 .speed{fill:none;stroke:#1d4f9c;stroke-width:2;stroke-linejoin:round}
 .slowband{fill:#f08c1a;fill-opacity:.14}.slow{stroke:#e0700a;stroke-width:4}
+.notch{fill:none;stroke:#e0700a;stroke-width:1.2;stroke-dasharray:3 2}
 .slowlabel{font-size:10px;fill:#b45400;font-weight:bold}
 .sline{stroke:#7f8c99;stroke-width:.8;stroke-opacity:.55}
 .sline.pass{stroke-dasharray:3 3}

@@ -15,7 +15,7 @@ namespace scn {
 namespace {
 
 std::string identity(const std::string& row_text, const std::string& fallback) {
-  return collapse_blanks(cp1252_to_utf8(row_text.empty() ? fallback : row_text));
+  return collapse_blanks(cp1252_to_xml_utf8(row_text.empty() ? fallback : row_text));
 }
 
 std::string count_of(std::size_t n, std::string_view one, std::string_view many) {

@@ -32,13 +32,27 @@ void draw_signed_steps(svg_writer& svg, const chart_frame& f, const std::vector<
   svg.path(step_line(f, v), "stepline");
 }
 
-void label_slowdown(svg_writer& svg, const chart_frame& f, const slowdown_mark& sd) {
+// Line speed of the cell holding a position, 0 outside the profile.
+double speed_at(const std::vector<double>& speed, double metres) {
+  const auto i = static_cast<std::size_t>(std::max(metres, 0.0) / 50.0);
+  return i < speed.size() ? speed[i] : 0;
+}
+
+// A slowdown: a band up to its speed and a notch down from the line speed.
+void draw_slowdown(svg_writer& svg, const chart_frame& f, const std::vector<double>& speed,
+                   const slowdown_mark& sd) {
   const double x0 = f.x(sd.stretch.start);
   const double x1 = std::max(f.x(sd.stretch.end), x0 + 3);
   const double y = f.y(sd.speed);
   svg.open_tip(xml_escape("slowdown to " + std::to_string(sd.speed) + " km/h, " +
                           km_text(sd.stretch.start) + " to " + km_text(sd.stretch.end).substr(3)));
   svg.rect(x0, y, x1 - x0, f.bottom - y, "slowband");
+  path_data notch;
+  notch.move(x0, f.y(speed_at(speed, sd.stretch.start)));
+  notch.vertical(y);
+  notch.move(x1, y);
+  notch.vertical(f.y(speed_at(speed, sd.stretch.end)));
+  svg.path(notch.str(), "notch");
   svg.line(x0, y, x1, y, "slow");
   svg.text((x0 + x1) / 2, y + 13, std::to_string(sd.speed), "slowlabel mid");
   svg.close("g");
@@ -86,7 +100,7 @@ void draw_speed_chart(svg_writer& svg, const plot_input& in, chart_frame f) {
   for (const auto& sd : in.objects.slowdowns) hi = std::max(hi, static_cast<double>(sd.speed));
   const double step = fit_range(f, 0, hi + 10, 4);
   draw_chart_background(svg, in, f, step, "speed limit (km/h)");
-  for (const auto& sd : in.objects.slowdowns) label_slowdown(svg, f, sd);
+  for (const auto& sd : in.objects.slowdowns) draw_slowdown(svg, f, v, sd);
   svg.path(step_line(f, v), "speed");
 }
 

@@ -32,7 +32,7 @@ void collect_stations(const scenario& s, route_objects& out) {
   for (int r = 1; r < first_board_row; ++r) {
     const item_record& row = s.items[static_cast<std::size_t>(r)];
     if (boards.count(r) != 0 || row == item_record{}) break;
-    out.stations.push_back({row.position, collapse_blanks(cp1252_to_utf8(row.text)), row.kind,
+    out.stations.push_back({row.position, collapse_blanks(cp1252_to_xml_utf8(row.text)), row.kind,
                             row.kind < 25, row.number});
   }
 }

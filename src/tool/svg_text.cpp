@@ -1,49 +1,39 @@
 // Code-page conversion and escaping of the texts drawn in the route plot.
 #include "tool/svg_text.h"
 
-#include <array>
-#include <cstdint>
+#include "tool/json_text.h"
 
 namespace scn {
 namespace {
 
-constexpr char32_t replacement = 0xFFFD;
+constexpr std::string_view replacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// Characters of the bytes 0x80 to 0x9F; 0 where the code page has none.
-constexpr std::array<char32_t, 32> high_controls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char32_t code_point(unsigned char b) {
-  if (b == '\t') return U' ';
-  if (b < 0x20 || b == 0x7F) return replacement;
-  if (b >= 0x80 && b < 0xA0) {
-    const char32_t c = high_controls[b - 0x80];
-    return c == 0 ? replacement : c;
-  }
-  return b;  // ASCII and Latin-1 share their code points with Unicode
-}
-
-void append_utf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+// True for the two-byte UTF-8 form of a C1 control, U+0080 to U+009F: the
+// bytes Windows-1252 leaves undefined come out of the conversion as these.
+bool is_c1(std::string_view utf8, std::size_t k) {
+  return k + 1 < utf8.size() && static_cast<unsigned char>(utf8[k]) == 0xC2 &&
+         static_cast<unsigned char>(utf8[k + 1]) < 0xA0;
 }
 
 }  // namespace
 
-std::string cp1252_to_utf8(std::string_view bytes) {
+std::string cp1252_to_xml_utf8(std::string_view bytes) {
+  const std::string utf8 = tool::cp1252_to_utf8(bytes);
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 4);
-  for (const char b : bytes) append_utf8(out, code_point(static_cast<unsigned char>(b)));
+  out.reserve(utf8.size());
+  for (std::size_t k = 0; k < utf8.size(); ++k) {
+    const auto c = static_cast<unsigned char>(utf8[k]);
+    if (c == '\t') {
+      out += ' ';
+    } else if (c < 0x20 || c == 0x7F) {
+      out += replacement;
+    } else if (is_c1(utf8, k)) {
+      out += replacement;
+      ++k;
+    } else {
+      out += utf8[k];
+    }
+  }
   return out;
 }
 
@@ -102,7 +92,7 @@ std::string board_caption(std::string_view cp1252) {
     at = stop + 1;
   }
   if (joined.empty()) joined = collapse_blanks(cp1252);
-  return cp1252_to_utf8(joined);
+  return cp1252_to_xml_utf8(joined);
 }
 
 std::size_t utf8_length(std::string_view utf8) {

@@ -6,16 +6,16 @@
 
 namespace scn {
 
-// Windows-1252 bytes to UTF-8. Bytes with no character in the code page and
-// control bytes (which XML cannot carry) become U+FFFD; a tab becomes a blank.
-std::string cp1252_to_utf8(std::string_view bytes);
+// Windows-1252 bytes to UTF-8 that XML can carry: bytes with no character in
+// the code page and control bytes become U+FFFD, a tab becomes a blank.
+std::string cp1252_to_xml_utf8(std::string_view bytes);
 
 // Escapes the five XML special characters of UTF-8 text.
 std::string xml_escape(std::string_view utf8);
 
 // A Windows-1252 item text, ready to stand in SVG markup.
 inline std::string svg_text(std::string_view cp1252) {
-  return xml_escape(cp1252_to_utf8(cp1252));
+  return xml_escape(cp1252_to_xml_utf8(cp1252));
 }
 
 // Text with blanks trimmed at both ends and inner runs of blanks cut to one.
