@@ -67,12 +67,13 @@ void collect_slowdown_cell(const track_cell& c, std::size_t i, route_objects& ou
 }  // namespace
 
 bool names_tunnel(std::string_view board_text) {
-  const std::size_t first = board_text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return false;
-  constexpr std::string_view word = "(GALLERIA";
-  if (board_text.size() - first < word.size()) return false;
+  std::size_t at = board_text.find_first_not_of(' ');
+  if (at == std::string_view::npos || board_text[at] != '(') return false;
+  at = board_text.find_first_not_of(' ', at + 1);
+  constexpr std::string_view word = "GALLERIA";
+  if (at == std::string_view::npos || board_text.size() - at < word.size()) return false;
   for (std::size_t k = 0; k < word.size(); ++k) {
-    const auto c = static_cast<unsigned char>(board_text[first + k]);
+    const auto c = static_cast<unsigned char>(board_text[at + k]);
     if (std::toupper(c) != word[k]) return false;
   }
   return true;

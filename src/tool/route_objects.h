@@ -62,8 +62,8 @@ inline std::int32_t object_position(std::size_t cell) {
 // Collects every object of the model, each list in ascending position.
 route_objects collect_route_objects(const scenario& s);
 
-// True when a board text announces a tunnel: it opens with "(GALLERIA",
-// blanks before it and letter case aside.
+// True when a board text announces a tunnel: its first group, blanks inside
+// the parenthesis and letter case aside, opens with "GALLERIA".
 bool names_tunnel(std::string_view board_text);
 
 // The stretch of backdrop cells that a tunnel board announces: the first run

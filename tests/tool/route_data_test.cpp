@@ -89,10 +89,12 @@ TEST(RouteObjects, TunnelBoardsAreRecognisedByTheirFirstGroup) {
     const char* text;
     bool tunnel;
   } cases[] = {{"(GALLERIA 1\xB0 )(X)", true},
-               {"  (galleria artif.)(Mt140)", true},
+               {"  (  galleria artif. )(Mt140)", true},
+               {"(    GALLERIA    )(NOME)", true},
                {"(VIADOTTO)(GALLERIA)", false},
-               {"(GALLERI", false},
+               {"( GALLERI )", false},
                {"GALLERIA", false},
+               {"(", false},
                {"", false}};
   for (const auto& c : cases) EXPECT_EQ(names_tunnel(c.text), c.tunnel) << c.text;
 }
