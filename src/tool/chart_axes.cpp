@@ -19,8 +19,8 @@ double km_label_step(double length_m) {
   return nice_step(length_m / 1000.0, 18);
 }
 
-void draw_chart_box(svg_writer& svg, const chart_frame& f, double step,
-                    std::string_view escaped_title, bool sign) {
+void draw_chart_box(svg_writer& svg, const chart_frame& f, double step, chart_title title,
+                    bool sign) {
   svg.rect(f.left, f.top, f.right - f.left, f.height(), "chart");
   for (const double v : ticks(f.low, f.high, step)) {
     const double y = f.y(v);
@@ -28,7 +28,8 @@ void draw_chart_box(svg_writer& svg, const chart_frame& f, double step,
     svg.text(f.left - 6, y + 3.5, value_label(v, step, sign), "tick end");
   }
   const double mid = (f.top + f.bottom) / 2;
-  svg.rotated_text(f.left - 52, mid, -90, escaped_title, "axt mid");
+  svg.rotated_text(f.left - 62, mid, -90, title.name, "axt mid");
+  svg.rotated_text(f.left - 48, mid, -90, title.unit, "unit mid");
 }
 
 void draw_km_grid(svg_writer& svg, const chart_frame& f) {

@@ -11,11 +11,17 @@ namespace scn {
 // Kilometres between labelled ticks of the distance axis.
 double km_label_step(double length_m);
 
+// The name of a chart and its unit, both markup-safe.
+struct chart_title {
+  std::string_view name;
+  std::string_view unit;
+};
+
 // Background, horizontal grid at multiples of `step` with their values on
-// the left, the chart's name written upwards in the margin, and the border.
-// `escaped_title` is markup-safe; `sign` prefixes positive values with "+".
-void draw_chart_box(svg_writer& svg, const chart_frame& f, double step,
-                    std::string_view escaped_title, bool sign = false);
+// the left, the chart's name and unit written upwards in the margin, and the
+// border; `sign` prefixes positive values with "+".
+void draw_chart_box(svg_writer& svg, const chart_frame& f, double step, chart_title title,
+                    bool sign = false);
 
 // Vertical grid lines at the labelled and the minor kilometre ticks.
 void draw_km_grid(svg_writer& svg, const chart_frame& f);

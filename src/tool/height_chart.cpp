@@ -64,7 +64,7 @@ void draw_height_chart(svg_writer& svg, const plot_input& in, chart_frame f) {
   hi = std::ceil((hi + 0.12 * (hi - lo)) / step) * step;  // headroom for the label
   f.low = lo;
   f.high = hi;
-  draw_chart_background(svg, in, f, step, "height above start (m)");
+  draw_chart_background(svg, in, f, step, {"height", "m above the start"});
   draw_tunnel_shades(svg, in, f);
   path_data area, line;
   area.move(f.x(0), f.bottom);

@@ -11,7 +11,7 @@ double label_placer::cost(const label_box& b) const {
   double c = 0;
   for (const auto& l : labels_) c += l.overlaps(b) ? 1000 : 0;
   if (b.x0 < bounds_.x0 || b.y0 < bounds_.y0 || b.x1 > bounds_.x1 || b.y1 > bounds_.y1) c += 500;
-  for (const auto& o : obstacles_) c += o.overlaps(b) ? 1 : 0;
+  for (const auto& o : obstacles_) c += o.box.overlaps(b) ? o.weight : 0;
   return c;
 }
 

@@ -23,8 +23,9 @@ class label_placer {
   // Labels must stay inside `bounds`.
   explicit label_placer(label_box bounds) : bounds_(bounds) {}
 
-  // Something a label should not cover, such as the drawn line.
-  void add_obstacle(const label_box& b) { obstacles_.push_back(b); }
+  // Something a label should not cover, such as the drawn line; `weight` is
+  // what covering it costs.
+  void add_obstacle(const label_box& b, double weight = 1) { obstacles_.push_back({b, weight}); }
 
   // Index of the best candidate (the first among equals), which is then
   // taken; candidates must not be empty.
@@ -35,7 +36,11 @@ class label_placer {
 
  private:
   label_box bounds_;
-  std::vector<label_box> obstacles_;
+  struct obstacle {
+    label_box box;
+    double weight;
+  };
+  std::vector<obstacle> obstacles_;
   std::vector<label_box> labels_;
 };
 

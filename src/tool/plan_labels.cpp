@@ -76,8 +76,9 @@ void draw_km_marks(svg_writer& svg, label_placer& placer, const plot_input& in,
 }  // namespace
 
 void draw_plan_labels(svg_writer& svg, const plot_input& in, const plan_canvas& canvas,
-                      const label_box& bounds) {
+                      const label_box& bounds, const std::vector<label_box>& reserved) {
   label_placer placer(bounds);
+  for (const auto& b : reserved) placer.add_obstacle(b, 400);
   block_line(placer, in, canvas);
   for (const auto& st : in.objects.stations) {
     const page_point p = canvas.at(st.position);

@@ -8,8 +8,9 @@
 
 namespace scn {
 
-// Draws station dots and names, then kilometre marks, inside `bounds`.
+// Draws station dots and names, then kilometre marks, inside `bounds` and
+// clear of the `reserved` boxes (scale bar, axes).
 void draw_plan_labels(svg_writer& svg, const plot_input& in, const plan_canvas& canvas,
-                      const label_box& bounds);
+                      const label_box& bounds, const std::vector<label_box>& reserved);
 
 }  // namespace scn

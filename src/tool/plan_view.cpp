@@ -15,7 +15,7 @@ namespace {
 
 constexpr double pad_x = 70;       // room for names beside the line's ends
 constexpr double pad_top = 46;     // panel title
-constexpr double pad_bottom = 54;  // scale bar
+constexpr double pad_bottom = 34;  // names under the lowest points
 constexpr double min_height = 200, max_height = 560;
 
 void draw_objects(svg_writer& svg, const plot_input& in, const plan_canvas& c) {
@@ -36,23 +36,33 @@ void draw_objects(svg_writer& svg, const plot_input& in, const plan_canvas& c) {
   }
 }
 
-// A bar of four alternating segments, a round length long.
-void draw_scale_bar(svg_writer& svg, double scale, double x, double y) {
-  const double metres = nice_step(220 / std::max(scale, 1e-9), 1);
+// A bar of four alternating segments, a round length long, ending at x.
+double draw_scale_bar(svg_writer& svg, double scale, double x, double y) {
+  const double metres = nice_step(200 / std::max(scale, 1e-9), 1);
   const double w = metres * scale;
-  for (int k = 0; k < 4; ++k) svg.rect(x + w * k / 4, y, w / 4, 6, k % 2 ? "sbw" : "sbb");
-  svg.text(x, y + 20, "0", "tick mid");
+  for (int k = 0; k < 4; ++k) svg.rect(x - w + w * k / 4, y, w / 4, 6, k % 2 ? "sbw" : "sbb");
+  svg.text(x - w, y + 19, "0", "tick mid");
   const std::string label = metres >= 1000 ? num(metres / 1000) + " km" : num(metres) + " m";
-  svg.text(x + w, y + 20, label, "tick mid");
+  svg.text(x, y + 19, label, "tick mid");
+  return w;
 }
 
 // Arrows of the plan's two axes, turned as the drawing is.
 void draw_axes_glyph(svg_writer& svg, const plan_projection& proj, double x, double y) {
   const page_point ax = proj.direction(1, 0), ay = proj.direction(0, 1);
-  svg.line(x, y, x + ax.x * 22, y + ax.y * 22, "axarrow");
-  svg.line(x, y, x + ay.x * 22, y + ay.y * 22, "axarrow");
-  svg.text(x + ax.x * 31, y + ax.y * 31 + 3.5, "x", "tick mid");
-  svg.text(x + ay.x * 31, y + ay.y * 31 + 3.5, "y", "tick mid");
+  svg.line(x, y, x + ax.x * 14, y + ax.y * 14, "axarrow");
+  svg.line(x, y, x + ay.x * 14, y + ay.y * 14, "axarrow");
+  svg.text(x + ax.x * 21, y + ax.y * 21 + 3.5, "x", "tick mid");
+  svg.text(x + ay.x * 21, y + ay.y * 21 + 3.5, "y", "tick mid");
+}
+
+// Scale bar and plan axes at the right of the panel's title strip; returns
+// the box they take, to keep labels off it.
+label_box draw_furniture(svg_writer& svg, const plan_projection& proj, double top) {
+  const double right = plot_page::width - plot_page::margin;
+  draw_axes_glyph(svg, proj, right - 34, top + 24);
+  const double w = draw_scale_bar(svg, proj.scale(), right - 90, top + 14);
+  return {right - 110 - w, top, right, top + pad_top};
 }
 
 double draw_no_plan(svg_writer& svg, double top) {
@@ -79,11 +89,11 @@ double draw_plan_view(svg_writer& svg, const plot_input& in, double top) {
            "seen from above, turned so that it runs from left to right", "note");
   const plan_canvas canvas(track, proj, plot_page::margin + pad_x, top + pad_top);
   draw_objects(svg, in, canvas);
+  const label_box furniture = draw_furniture(svg, proj, top);
   draw_plan_labels(
       svg, in, canvas,
-      {plot_page::margin + 4, top + 32, plot_page::margin + outer - 4, top + height - 30});
-  draw_scale_bar(svg, proj.scale(), plot_page::margin + 30, top + height - 34);
-  draw_axes_glyph(svg, proj, plot_page::margin + outer - 50, top + height - 30);
+      {plot_page::margin + 4, top + 30, plot_page::margin + outer - 4, top + height - 4},
+      {furniture});
   return top + height;
 }
 

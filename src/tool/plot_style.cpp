@@ -16,7 +16,8 @@ text{font-family:'DejaVu Sans',Verdana,Arial,Helvetica,sans-serif;font-size:11px
 .grid{stroke:#e6e6e6;stroke-width:1}.mgrid{stroke:#f3f3f3;stroke-width:1}
 .zero{stroke:#9a9a9a;stroke-width:1}
 .ax{stroke:#777;stroke-width:1;fill:none}
-.tick{font-size:10px;fill:#555}.axt{font-size:11px;fill:#333;font-weight:bold}
+.tick{font-size:10px;fill:#555}.axt{font-size:11.5px;fill:#333;font-weight:bold}
+.unit{font-size:10px;fill:#666}
 .lane{stroke:#e2e2e2;stroke-width:1}
 .ground{fill:#e9dcc0;stroke:none}.hline{fill:none;stroke:#7a5528;stroke-width:1.8}
 .tshade{fill:#5a5a5a;fill-opacity:.12}

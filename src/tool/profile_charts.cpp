@@ -61,8 +61,8 @@ void draw_slowdown(svg_writer& svg, const chart_frame& f, const std::vector<doub
 }  // namespace
 
 void draw_chart_background(svg_writer& svg, const plot_input& in, const chart_frame& f, double step,
-                           std::string_view escaped_title, bool sign) {
-  draw_chart_box(svg, f, step, escaped_title, sign);
+                           chart_title title, bool sign) {
+  draw_chart_box(svg, f, step, title, sign);
   draw_km_grid(svg, f);
   draw_station_lines(svg, in, f);
 }
@@ -72,10 +72,8 @@ void draw_gradient_chart(svg_writer& svg, const plot_input& in, chart_frame f) {
   const double lo = g.empty() ? 0 : *std::min_element(g.begin(), g.end());
   const double hi = g.empty() ? 0 : *std::max_element(g.begin(), g.end());
   const double step = fit_range(f, lo, hi, 4);
-  draw_chart_background(svg, in, f, step, "gradient (\xE2\x80\xB0)", true);
+  draw_chart_background(svg, in, f, step, {"gradient", "\xE2\x80\xB0"}, true);
   draw_signed_steps(svg, f, g, "up", "down");
-  svg.text(f.right - 6, f.top + 13, "climbing", "note end");
-  svg.text(f.right - 6, f.bottom - 6, "falling", "note end");
 }
 
 void draw_curvature_chart(svg_writer& svg, const plot_input& in, chart_frame f) {
@@ -83,15 +81,13 @@ void draw_curvature_chart(svg_writer& svg, const plot_input& in, chart_frame f) 
   double most = 0;
   for (const double v : c) most = std::max(most, std::abs(v));
   const double step = fit_range(f, -std::max(most, 0.5), std::max(most, 0.5), 4);
-  draw_chart_background(svg, in, f, step, "curvature (1/km)", true);
+  draw_chart_background(svg, in, f, step, {"curvature", "1/km, right +"}, true);
   if (c.empty()) {
     svg.text((f.left + f.right) / 2, (f.top + f.bottom) / 2 + 4,
              "no plan in this model: curvature not available", "note mid");
     return;
   }
   draw_signed_steps(svg, f, c, "right", "left");
-  svg.text(f.right - 6, f.top + 13, "right-hand curves", "note end");
-  svg.text(f.right - 6, f.bottom - 6, "left-hand curves", "note end");
 }
 
 void draw_speed_chart(svg_writer& svg, const plot_input& in, chart_frame f) {
@@ -99,7 +95,7 @@ void draw_speed_chart(svg_writer& svg, const plot_input& in, chart_frame f) {
   double hi = v.empty() ? 0 : *std::max_element(v.begin(), v.end());
   for (const auto& sd : in.objects.slowdowns) hi = std::max(hi, static_cast<double>(sd.speed));
   const double step = fit_range(f, 0, hi + 10, 4);
-  draw_chart_background(svg, in, f, step, "speed limit (km/h)");
+  draw_chart_background(svg, in, f, step, {"speed limit", "km/h"});
   for (const auto& sd : in.objects.slowdowns) draw_slowdown(svg, f, v, sd);
   svg.path(step_line(f, v), "speed");
 }

@@ -2,6 +2,7 @@
 // Each takes a frame with its pixel box set and chooses its value range.
 #pragma once
 
+#include "tool/chart_axes.h"
 #include "tool/chart_frame.h"
 #include "tool/plot_input.h"
 #include "tool/svg_writer.h"
@@ -15,6 +16,6 @@ void draw_speed_chart(svg_writer& svg, const plot_input& in, chart_frame f);
 
 // Box, grids and station lines under a chart's data.
 void draw_chart_background(svg_writer& svg, const plot_input& in, const chart_frame& f, double step,
-                           std::string_view escaped_title, bool sign = false);
+                           chart_title title, bool sign = false);
 
 }  // namespace scn

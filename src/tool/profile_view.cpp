@@ -15,7 +15,7 @@ constexpr double axis_height = 46;
 enum section { band, height, gradient, curvature, speed, lanes, sections };
 
 double section_height(const plot_input& in, int k) {
-  constexpr double heights[] = {0, 230, 120, 100, 160, 0};
+  constexpr double heights[] = {0, 230, 130, 120, 160, 0};
   if (k == band) return station_band_height(in);
   if (k == lanes) return lanes_height();
   return heights[k];

@@ -19,7 +19,7 @@ TEST(PlotSvg, SmallRouteIsWellFormedAndNamesLineTrainAndStations) {
   for (const char* text :
        {"LINEA DI PROVA", "train 12345", "BORGO &amp; &lt;ALTO&gt;", "PIAN DELL&apos;ORSO",
         "CASELLO \xC2\xB0 7", "CIMA", "11:04", "13:27", "GALLERIA 1\xC2\xB0 \xE2\x80\x93 ROCCA",
-        "Plan of the line", "curvature (1/km)", "slowdown to 30 km/h"}) {
+        "Plan of the line", "1/km, right +", "slowdown to 30 km/h"}) {
     EXPECT_NE(svg.find(text), std::string::npos) << text;
   }
   EXPECT_EQ(svg.find("No plan"), std::string::npos);
@@ -31,7 +31,7 @@ TEST(PlotSvg, WithoutPlanSaysSoAndStillDrawsTheCharts) {
   EXPECT_NE(svg.find("No plan in this model"), std::string::npos);
   EXPECT_NE(svg.find("curvature not available"), std::string::npos);
   EXPECT_EQ(svg.find("Plan of the line"), std::string::npos);
-  EXPECT_NE(svg.find("height above start"), std::string::npos);
+  EXPECT_NE(svg.find("m above the start"), std::string::npos);
 }
 
 TEST(PlotSvg, ModelWithoutCellsGivesAShortValidPicture) {
