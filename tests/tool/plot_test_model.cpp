@@ -51,6 +51,14 @@ void place_objects(scenario& s) {
   set_cell(s, 188, cell_kind::slowdown_end, 30);
 }
 
+// Points 0 and 1 of every plan: the origin, heading along the second axis.
+void start_plan(scenario& s) {
+  s.plan.set_integer(0, 0, 0);
+  s.plan.set_integer(0, 1, 0);
+  s.plan.set_integer(1, 0, 0);
+  s.plan.set_integer(1, 1, 1);
+}
+
 }  // namespace
 
 void walk_plan(scenario& s, std::int32_t from, std::int32_t to, double c) {
@@ -75,10 +83,7 @@ scenario small_route(bool with_plan) {
   fill_profiles(s);
   place_objects(s);
   if (with_plan) {
-    s.plan.set_integer(0, 0, 0);
-    s.plan.set_integer(0, 1, 0);
-    s.plan.set_integer(1, 0, 0);
-    s.plan.set_integer(1, 1, 1);
+    start_plan(s);
     walk_plan(s, 2, 3000, 0);
     walk_plan(s, 3001, 4000, 0.001);
     walk_plan(s, 4001, 7000, 0);
@@ -110,10 +115,7 @@ scenario busy_route() {
         "(GALLERIA    )(NOME LUNGO  )(Mt.400 Km.1+000)";
     set_cell(s, 4 + 40 * k, cell_kind::text_board, static_cast<std::int16_t>(80 - k));
   }
-  s.plan.set_integer(0, 0, 0);
-  s.plan.set_integer(0, 1, 0);
-  s.plan.set_integer(1, 0, 0);
-  s.plan.set_integer(1, 1, 1);
+  start_plan(s);
   for (std::int32_t k = 2; k < s.plan_length - 1; k += 500) {
     walk_plan(s, k, std::min(k + 499, s.plan_length - 2), (k / 500) % 3 == 0 ? 0.003 : -0.001);
   }
