@@ -4,10 +4,10 @@
 
 #include "driver/file_error.h"
 #include "driver/file_ops.h"
-#include "output/finishing.h"
 #include "tool/check_findings.h"
 #include "tool/commands.h"
 #include "tool/compile_identity.h"
+#include "tool/memory_compile.h"
 #include "tool/options.h"
 #include "tool/source_lines.h"
 
@@ -43,21 +43,11 @@ int command_check(const std::vector<std::string>& args, platform&) {
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
   const checked_file line{o.positional[0], read_file(o.positional[0])};
   const checked_file train{o.positional[1], read_file(o.positional[1])};
-  scenario s;
-  s.line_name = id.line_name;
-  s.train_number = id.train_number;
-  memory_description_files sources(line.bytes, train.bytes);
+  memory_compile compiled;
   compile_trace trace;
-  std::string fatal;
-  finishing_io io;
-  io.sources = &sources;
-  io.trace = &trace;
-  io.errore = [&](const std::string& a) { fatal = a; };
-  io.write_file = [](const std::string&, std::string_view) {};
-  std::int32_t j = 1;
-  memorizza_percorso(s, j, io);
+  compile_in_memory(compiled, id, line.bytes, train.bytes, &trace);
 
-  const compile_outcome outcome{s, trace, fatal};
+  const compile_outcome outcome{compiled.s, trace, compiled.fatal_error};
   auto findings = explain_status(outcome);
   const auto warnings = lint_records(outcome);
   findings.insert(findings.end(), warnings.begin(), warnings.end());

@@ -14,10 +14,8 @@ using command_fn = int (*)(const std::vector<std::string>&, platform&);
 
 const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
-      {"sources", command_sources},
-      {"compile", command_compile},
-      {"check", command_check},
-      {"dump", command_dump},
+      {"sources", command_sources}, {"compile", command_compile}, {"check", command_check},
+      {"dump", command_dump},       {"plot", command_plot},
   };
   return table;
 }
@@ -34,6 +32,7 @@ constexpr const char* usage_text =
     "  dump FILE [--format text|csv|json]\n"
     "      decode a cell file (.dat), an item file (.sim) or a plan file (_linea.dat)\n"
     "  plot LINE TRAIN --out FILE.svg\n"
+    "  plot CELLS.dat ITEMS.sim [LINE_linea.dat] --out FILE.svg\n"
     "      draw the plan and the profile of a scenario\n";
 
 }  // namespace
