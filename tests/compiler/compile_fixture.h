@@ -7,6 +7,7 @@
 
 #include "compiler/description_files.h"
 #include "compiler/memorizza_dati.h"
+#include "driver/replace_text_file.h"
 #include "model/scenario.h"
 
 namespace scn::testing {
@@ -16,6 +17,14 @@ inline std::string crlf(std::initializer_list<std::string> lines) {
   std::string out;
   for (const auto& l : lines) out += l + "\r\n";
   return out;
+}
+
+// The file bytes of one of the scenario's own text tables.
+inline std::string table_bytes(void (*fill)(text_lines&)) {
+  text_lines lines;
+  fill(lines);
+  std::int32_t end = 0;
+  return text_file_bytes(lines, end);
 }
 
 // A train description with no records.

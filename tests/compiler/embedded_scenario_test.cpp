@@ -14,15 +14,10 @@
 namespace scn {
 namespace {
 
-std::string file_bytes(void (*fill)(text_lines&)) {
-  text_lines lines;
-  fill(lines);
-  std::int32_t end = 0;
-  return text_file_bytes(lines, end);
-}
+using testing::table_bytes;
 
 TEST(EmbeddedScenario, LineCompilesWithoutStatus) {
-  auto r = testing::compile(file_bytes(fill_line_description));
+  auto r = testing::compile(table_bytes(fill_line_description));
   const scenario& s = r.s;
   EXPECT_EQ(s.status_code, 0);
   EXPECT_EQ(s.status_position, 0);
@@ -60,7 +55,8 @@ namespace scn {
 namespace {
 
 TEST(EmbeddedScenario, LineAndTrainCompileWithoutStatus) {
-  auto r = testing::compile(file_bytes(fill_line_description), file_bytes(fill_train_description));
+  auto r =
+      testing::compile(table_bytes(fill_line_description), table_bytes(fill_train_description));
   const scenario& s = r.s;
   EXPECT_EQ(s.status_code, 0);
   EXPECT_EQ(s.status_position, 0);

@@ -13,16 +13,11 @@
 namespace scn {
 namespace {
 
-std::string file_bytes(void (*fill)(text_lines&)) {
-  text_lines lines;
-  fill(lines);
-  std::int32_t end = 0;
-  return text_file_bytes(lines, end);
-}
+using testing::table_bytes;
 
 TEST(EmbeddedPlot, DrawsTheWholeScenarioAsValidSvgUnderTwoMegabytes) {
   const auto compiled =
-      testing::compile(file_bytes(fill_line_description), file_bytes(fill_train_description));
+      testing::compile(table_bytes(fill_line_description), table_bytes(fill_train_description));
   ASSERT_EQ(compiled.s.status_code, 0);
   const std::string svg = render_plot_svg(compiled.s);
   EXPECT_EQ(test::xml_wellformedness_error(svg), "");
