@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "driver/file_error.h"
+#include "platform/file_system.h"
 
 namespace scn {
 
@@ -16,18 +17,28 @@ std::string reason() {
   return std::strerror(errno);
 }
 
+// Writes the bytes to a new file at `path`; a failure names `shown` (the
+// file the caller is producing) rather than the path written.
+void write_file_as(const std::string& path, std::string_view bytes, const std::string& shown) {
+  errno = 0;
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) throw file_error(shown, "create", reason());
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const std::string why = written ? std::string() : reason();
+  // Closing flushes what the library still buffers, so it can fail too.
+  if (std::fclose(f) != 0 && written) throw file_error(shown, "write", reason());
+  if (!written) throw file_error(shown, "write", why);
+}
+
+std::string temporary_name_for(const std::string& name) {
+  return name + ".tmp" + std::to_string(current_process_id());
+}
+
 }  // namespace
 
 bool file_exists(const std::string& name) {
   struct stat st {};
   return ::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-void touch_file(const std::string& name) {
-  errno = 0;
-  std::FILE* f = std::fopen(name.c_str(), "ab");
-  if (f == nullptr) throw file_error(name, "open", reason());
-  if (std::fclose(f) != 0) throw file_error(name, "close", reason());
 }
 
 void delete_file(const std::string& name) {
@@ -36,13 +47,7 @@ void delete_file(const std::string& name) {
 }
 
 void write_new_file(const std::string& name, std::string_view bytes) {
-  errno = 0;
-  std::FILE* f = std::fopen(name.c_str(), "wb");
-  if (f == nullptr) throw file_error(name, "create", reason());
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const std::string why = written ? std::string() : reason();
-  if (std::fclose(f) != 0 && written) throw file_error(name, "write", reason());
-  if (!written) throw file_error(name, "write", why);
+  write_file_as(name, bytes, name);
 }
 
 std::optional<std::string> read_file(const std::string& name) {
@@ -61,9 +66,18 @@ std::optional<std::string> read_file(const std::string& name) {
 }
 
 void replace_file(const std::string& name, std::string_view bytes) {
-  touch_file(name);
-  delete_file(name);
-  write_new_file(name, bytes);
+  const std::string temporary = temporary_name_for(name);
+  try {
+    write_file_as(temporary, bytes, name);
+  } catch (const file_error&) {
+    std::remove(temporary.c_str());
+    throw;
+  }
+  std::string why;
+  if (!move_over(temporary, name, why)) {
+    std::remove(temporary.c_str());
+    throw file_error(name, "replace", why);
+  }
 }
 
 }  // namespace scn

@@ -10,10 +10,6 @@ namespace scn {
 
 bool file_exists(const std::string& name);
 
-// Opens the file for binary access, creating it empty when missing, and
-// closes it again; an existing file is left untouched.
-void touch_file(const std::string& name);
-
 void delete_file(const std::string& name);
 
 // Creates the file new and empty and writes the bytes in one piece.
@@ -22,8 +18,12 @@ void write_new_file(const std::string& name, std::string_view bytes);
 // The whole file, or nothing when it does not exist.
 std::optional<std::string> read_file(const std::string& name);
 
-// Writes a file the way every writer of a run replaces its file: create when
-// missing, close, delete, create anew, write, close.
+// Replaces the file with the bytes in one step, the way every writer of a
+// run replaces its file: the bytes go to a temporary file beside it (same
+// directory, the name followed by ".tmp" and the process id), which is
+// renamed over the old file only once completely written and closed. On a
+// failure the temporary file is removed and the old file, if there was one,
+// stays as it was; the error names the file being replaced.
 void replace_file(const std::string& name, std::string_view bytes);
 
 }  // namespace scn
