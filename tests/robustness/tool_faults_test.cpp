@@ -1,0 +1,79 @@
+// The authoring tool's compile command against failing files: a description
+// that cannot be read, an output name taken by a directory. Status 1, a
+// message naming the file and the cause, no temporary file, old outputs
+// that were not reached left as they were.
+#include <gtest/gtest.h>
+
+#include "robustness/fault_support.h"
+#include "support/process.h"
+
+namespace scn {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string tool() {
+  return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
+}
+
+// The embedded scenario's descriptions in `dir`, as the inputs of compile.
+void write_sources(const fs::path& dir) {
+  const auto r = test::run_in(dir, tool() + " sources --out .");
+  ASSERT_EQ(r.exit_status, 0) << r.errors;
+}
+
+std::string compile_command(const std::string& prefix = "") {
+  return prefix + tool() + " compile " + test::line_description_name + " " +
+         test::train_description_name + " --out out";
+}
+
+TEST(ToolFaults, UnreadableDescriptionEndsWithStatus1BeforeAnyOutput) {
+  std::string prefix;
+  if (!test::unprivileged_prefix(prefix)) GTEST_SKIP() << "no way to run without privileges";
+  test::scratch_dir dir;
+  write_sources(dir.path());
+  fs::create_directory(dir / "out");
+  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions(dir / "out", fs::perms::all);
+  test::plant_old_files(dir / "out", test::binary_names());
+  fs::permissions(dir / test::line_description_name, fs::perms::none);
+  const auto r = test::run_in(dir.path(), compile_command(prefix));
+  EXPECT_EQ(r.exit_status, 1) << r.errors;
+  EXPECT_NE(r.errors.find("cannot open " + std::string(test::line_description_name) +
+                          ": Permission denied"),
+            std::string::npos)
+      << r.errors;
+  test::expect_old_files(dir / "out", test::binary_names());
+  EXPECT_EQ(test::temporaries_in(dir / "out"), std::vector<std::string>{});
+}
+
+TEST(ToolFaults, OutputNameTakenByADirectoryStopsThereWithNoTemporaryLeft) {
+  test::scratch_dir dir;
+  write_sources(dir.path());
+  fs::create_directories(dir / "out" / test::cell_name);
+  const auto r = test::run_in(dir.path(), compile_command());
+  EXPECT_EQ(r.exit_status, 1) << r.errors;
+  EXPECT_NE(r.errors.find("out/" + std::string(test::cell_name) + ": Is a directory"),
+            std::string::npos)
+      << r.errors;
+  EXPECT_TRUE(fs::is_directory(dir / "out" / test::cell_name));
+  EXPECT_EQ(test::temporaries_in(dir / "out"), std::vector<std::string>{});
+}
+
+// A description that is not there at all is no file-system failure: the
+// compiler records it (status 101) and, with no model, nothing is written.
+TEST(ToolFaults, MissingLineDescriptionIsAStatusAndWritesNothing) {
+  test::scratch_dir dir;
+  write_sources(dir.path());
+  fs::remove(dir / test::line_description_name);
+  fs::create_directory(dir / "out");
+  test::plant_old_files(dir / "out", test::binary_names());
+  const auto r = test::run_in(dir.path(), compile_command());
+  EXPECT_EQ(r.exit_status, 2) << r.errors;
+  EXPECT_NE(r.errors.find("status 101"), std::string::npos) << r.errors;
+  test::expect_old_files(dir / "out", test::binary_names());
+  EXPECT_EQ(test::temporaries_in(dir / "out"), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace scn
