@@ -17,17 +17,34 @@ std::string reason() {
   return std::strerror(errno);
 }
 
-// Writes the bytes to a new file at `path`; a failure names `shown` (the
-// file the caller is producing) rather than the path written.
-void write_file_as(const std::string& path, std::string_view bytes, const std::string& shown) {
+// Writes every piece in order to a new file at `path`; after a failed write
+// the remaining pieces are dropped. A failure names `shown` (the file the
+// caller is producing) rather than the path written.
+void write_file_as(const std::string& path, const byte_pieces& pieces, const std::string& shown) {
   errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) throw file_error(shown, "create", reason());
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const std::string why = written ? std::string() : reason();
+  // The pieces are large already: each goes to the system in one write.
+  std::setvbuf(f, nullptr, _IONBF, 0);
+  bool written = true;
+  std::string why;
+  try {
+    pieces([&](std::string_view piece) {
+      if (!written || std::fwrite(piece.data(), 1, piece.size(), f) == piece.size()) return;
+      written = false;
+      why = reason();
+    });
+  } catch (...) {
+    std::fclose(f);
+    throw;
+  }
   // Closing flushes what the library still buffers, so it can fail too.
   if (std::fclose(f) != 0 && written) throw file_error(shown, "write", reason());
   if (!written) throw file_error(shown, "write", why);
+}
+
+byte_pieces one_piece(std::string_view bytes) {
+  return [bytes](const piece_sink& sink) { sink(bytes); };
 }
 
 std::string temporary_name_for(const std::string& name) {
@@ -47,7 +64,7 @@ void delete_file(const std::string& name) {
 }
 
 void write_new_file(const std::string& name, std::string_view bytes) {
-  write_file_as(name, bytes, name);
+  write_file_as(name, one_piece(bytes), name);
 }
 
 std::optional<std::string> read_file(const std::string& name) {
@@ -66,9 +83,13 @@ std::optional<std::string> read_file(const std::string& name) {
 }
 
 void replace_file(const std::string& name, std::string_view bytes) {
+  replace_file_in_pieces(name, one_piece(bytes));
+}
+
+void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces) {
   const std::string temporary = temporary_name_for(name);
   try {
-    write_file_as(temporary, bytes, name);
+    write_file_as(temporary, pieces, name);
   } catch (const file_error&) {
     std::remove(temporary.c_str());
     throw;

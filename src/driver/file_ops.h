@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "output/byte_pieces.h"
+
 namespace scn {
 
 bool file_exists(const std::string& name);
@@ -25,5 +27,9 @@ std::optional<std::string> read_file(const std::string& name);
 // failure the temporary file is removed and the old file, if there was one,
 // stays as it was; the error names the file being replaced.
 void replace_file(const std::string& name, std::string_view bytes);
+
+// The same, with the bytes handed out piece by piece and written as they
+// come, so a large file is never held whole.
+void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces);
 
 }  // namespace scn

@@ -32,7 +32,7 @@ void run(scenario& s, platform& p, const run_files& files) {
   io.item_file = files.items;
   io.cell_file = files.cells;
   io.errore = [&p](const std::string& a) { errore(p, a); };
-  io.write_file = replace_file;
+  io.write_file = replace_file_in_pieces;
   std::int32_t j = 1;
   memorizza_percorso(s, j, io);
 }

@@ -28,6 +28,13 @@ class track_plan {
   void set_integer(std::size_t point, int axis, std::int16_t v);
   void set_real(std::size_t point, int axis, double v);
 
+  // The arrays of one axis, points() elements each, for the loops that walk
+  // or encode the whole plan.
+  const std::uint8_t* tags(int axis) const { return tags_[axis].data(); }
+  const double* values(int axis) const { return values_[axis].data(); }
+  std::uint8_t* tags(int axis) { return tags_[axis].data(); }
+  double* values(int axis) { return values_[axis].data(); }
+
  private:
   std::array<std::vector<std::uint8_t>, 2> tags_;
   std::array<std::vector<double>, 2> values_;

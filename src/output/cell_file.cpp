@@ -2,29 +2,37 @@
 #include "output/cell_file.h"
 
 #include "output/binary_layout.h"
+#include "output/chunk_writer.h"
 #include "output/decode_error.h"
 
 namespace scn {
 
-void encode_cell(byte_buffer& out, const track_cell& c) {
-  put_u8(out, c.kind);
-  put_i16(out, c.value1);
-  put_i16(out, c.value2);
-  put_i16(out, c.value3);
-  put_i16(out, c.value4);
-  put_u8(out, c.timer);
-  put_u8(out, c.approach);
-  put_u8(out, c.backdrop);
-  put_u8(out, c.speed_limit);
-  put_u8(out, c.gradient);
-  put_u8(out, c.adhesion);
+namespace {
+
+char* store_cell(char* at, const track_cell& c) {
+  at = store_le<1>(at, c.kind);
+  at = store_le<2>(at, static_cast<std::uint16_t>(c.value1));
+  at = store_le<2>(at, static_cast<std::uint16_t>(c.value2));
+  at = store_le<2>(at, static_cast<std::uint16_t>(c.value3));
+  at = store_le<2>(at, static_cast<std::uint16_t>(c.value4));
+  at = store_le<1>(at, c.timer);
+  at = store_le<1>(at, c.approach);
+  at = store_le<1>(at, c.backdrop);
+  at = store_le<1>(at, c.speed_limit);
+  at = store_le<1>(at, c.gradient);
+  return store_le<1>(at, c.adhesion);
+}
+
+}  // namespace
+
+void write_cell_file(const std::vector<track_cell>& cells, const piece_sink& sink) {
+  chunk_writer out(sink);
+  for (const auto& c : cells) out.commit(store_cell(out.room(cell_record_size), c));
+  out.flush();
 }
 
 byte_buffer encode_cell_file(const std::vector<track_cell>& cells) {
-  byte_buffer out;
-  out.reserve(cells.size() * cell_record_size);
-  for (const auto& c : cells) encode_cell(out, c);
-  return out;
+  return gather_pieces([&cells](const piece_sink& sink) { write_cell_file(cells, sink); });
 }
 
 }  // namespace scn

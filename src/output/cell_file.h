@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "model/track_cell.h"
+#include "output/byte_pieces.h"
 #include "output/le_bytes.h"
 
 namespace scn {
 
+// Every cell as its 15-byte record, handed to the sink in chunks.
+void write_cell_file(const std::vector<track_cell>& cells, const piece_sink& sink);
+
+// The same bytes in one buffer.
 byte_buffer encode_cell_file(const std::vector<track_cell>& cells);
-void encode_cell(byte_buffer& out, const track_cell& c);
 
 // Reads a cell file back; throws decode_error when its size is not a whole
 // number of records.

@@ -10,11 +10,15 @@
 
 namespace scn {
 
+// The plan and the cells are encoded chunk by chunk as the file is written;
+// the item file is small and goes in one piece.
 void write_binary_files(const scenario& s, finishing_io& io) {
-  if (s.output_switch != 0 && s.plan.exists())
-    io.write_file(io.plan_file, encode_plan_file(s.plan));
-  io.write_file(io.item_file, encode_item_file(s.items));
-  io.write_file(io.cell_file, encode_cell_file(s.track_cells));
+  if (s.output_switch != 0 && s.plan.exists()) {
+    io.write_file(io.plan_file, [&s](const piece_sink& sink) { write_plan_file(s.plan, sink); });
+  }
+  io.write_file(io.item_file, [&s](const piece_sink& sink) { sink(encode_item_file(s.items)); });
+  io.write_file(io.cell_file,
+                [&s](const piece_sink& sink) { write_cell_file(s.track_cells, sink); });
 }
 
 void finish_model(scenario& s, finishing_io& io) {

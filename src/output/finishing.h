@@ -10,6 +10,7 @@
 #include "compiler/compile_trace.h"
 #include "compiler/description_files.h"
 #include "model/scenario.h"
+#include "output/byte_pieces.h"
 
 namespace scn {
 
@@ -21,8 +22,10 @@ struct finishing_io {
   // The fatal report: shows " Errore n. " and the number, then ends the run
   // (it must not return).
   std::function<void(const std::string&)> errore;
-  // Writes one binary file; the run replaces files on disk.
-  std::function<void(const std::string&, std::string_view)> write_file;
+  // Writes one binary file from its pieces, handed out in file order; the
+  // run replaces files on disk. The pieces can be produced only during the
+  // call.
+  std::function<void(const std::string&, const byte_pieces&)> write_file;
   // Optional record of what the compiler read (the authoring tool's check).
   compile_trace* trace = nullptr;
 };

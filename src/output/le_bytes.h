@@ -39,6 +39,18 @@ inline void put_f64(byte_buffer& out, double v) {
     out.push_back(static_cast<char>((bits >> shift) & 0xFF));
 }
 
+// Stores the low `Width` bytes of v at `at`, least significant first, and
+// returns the address after them; for encoders that fill a raw buffer.
+template <int Width>
+inline char* store_le(char* at, std::uint64_t v) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(at, &v, Width);  // the low bytes come first in memory already
+  } else {
+    for (int i = 0; i < Width; ++i) at[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  }
+  return at + Width;
+}
+
 // Readers take the bytes at `at`; the caller has checked that they exist.
 inline std::uint64_t get_le(std::string_view in, std::size_t at, int width) {
   std::uint64_t v = 0;

@@ -1,56 +1,59 @@
 // The plan file: tagged elements, first coordinate block then second.
 #include "output/plan_file.h"
 
+#include <bit>
+
 #include "output/binary_layout.h"
+#include "output/chunk_writer.h"
 #include "output/decode_error.h"
 
 namespace scn {
 
 namespace {
 
-std::size_t encoded_size(const track_plan& plan) {
-  std::size_t size = 0;
-  for (int axis = 0; axis < 2; ++axis) {
-    for (std::size_t i = 0; i < plan.points(); ++i) {
-      switch (plan.tag(i, axis)) {
-        case plan_tag::empty:
-          size += 2;
-          break;
-        case plan_tag::integer:
-          size += 4;
-          break;
-        case plan_tag::real:
-          size += 10;
-          break;
-      }
-    }
+// The longest element: a tag and a double.
+constexpr std::size_t max_element_size = 10;
+
+char* store_element(char* at, plan_tag tag, double value) {
+  switch (tag) {
+    case plan_tag::empty:
+      return store_le<2>(at, plan_tag_empty);
+    case plan_tag::integer:
+      at = store_le<2>(at, plan_tag_integer);
+      return store_le<2>(at, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)));
+    case plan_tag::real:
+      at = store_le<2>(at, plan_tag_real);
+      return store_le<8>(at, std::bit_cast<std::uint64_t>(value));
   }
-  return size;
+  return at;
+}
+
+// One axis block. The loop keeps its place in locals and asks the chunk
+// writer for room only when the chunk is full.
+void write_axis(const track_plan& plan, int axis, chunk_writer& out) {
+  const std::uint8_t* const tags = plan.tags(axis);
+  const double* const values = plan.values(axis);
+  const std::size_t n = plan.points();
+  std::size_t i = 0;
+  while (i < n) {
+    char* at = out.room(max_element_size);
+    const char* const last_start = out.limit() - max_element_size;
+    for (; i < n && at <= last_start; ++i)
+      at = store_element(at, static_cast<plan_tag>(tags[i]), values[i]);
+    out.commit(at);
+  }
 }
 
 }  // namespace
 
+void write_plan_file(const track_plan& plan, const piece_sink& sink) {
+  chunk_writer out(sink);
+  for (int axis = 0; axis < 2; ++axis) write_axis(plan, axis, out);
+  out.flush();
+}
+
 byte_buffer encode_plan_file(const track_plan& plan) {
-  byte_buffer out;
-  out.reserve(encoded_size(plan));
-  for (int axis = 0; axis < 2; ++axis) {
-    for (std::size_t i = 0; i < plan.points(); ++i) {
-      switch (plan.tag(i, axis)) {
-        case plan_tag::empty:
-          put_u16(out, plan_tag_empty);
-          break;
-        case plan_tag::integer:
-          put_u16(out, plan_tag_integer);
-          put_i16(out, static_cast<std::int16_t>(plan.value(i, axis)));
-          break;
-        case plan_tag::real:
-          put_u16(out, plan_tag_real);
-          put_f64(out, plan.value(i, axis));
-          break;
-      }
-    }
-  }
-  return out;
+  return gather_pieces([&plan](const piece_sink& sink) { write_plan_file(plan, sink); });
 }
 
 }  // namespace scn

@@ -4,12 +4,16 @@
 #include <string_view>
 
 #include "model/track_plan.h"
+#include "output/byte_pieces.h"
 #include "output/le_bytes.h"
 
 namespace scn {
 
 // All first coordinates, then all second coordinates, each element as a
-// 16-bit tag and its payload.
+// 16-bit tag and its payload, handed to the sink in chunks.
+void write_plan_file(const track_plan& plan, const piece_sink& sink);
+
+// The same bytes in one buffer.
 byte_buffer encode_plan_file(const track_plan& plan);
 
 // Reads a plan file back; throws decode_error on an unknown tag, a

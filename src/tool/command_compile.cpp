@@ -64,8 +64,8 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     if (!json) p.show_message(error_message(a));
     throw run_ended{1};
   };
-  io.write_file = [&](const std::string& name, std::string_view bytes) {
-    replace_file(name, bytes);
+  io.write_file = [&](const std::string& name, const byte_pieces& pieces) {
+    replace_file_in_pieces(name, pieces);
     result.files.push_back(base_name(name));
   };
   std::int32_t j = o.has("--no-plan") ? 0 : 1;

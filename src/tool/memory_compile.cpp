@@ -15,7 +15,7 @@ void compile_in_memory(memory_compile& out, const compile_identity& id,
   io.sources = &sources;
   io.trace = trace;
   io.errore = [&out](const std::string& a) { out.fatal_error = a; };
-  io.write_file = [](const std::string&, std::string_view) {};
+  io.write_file = [](const std::string&, const byte_pieces&) {};
   std::int32_t j = 1;
   memorizza_percorso(out.s, j, io);
 }

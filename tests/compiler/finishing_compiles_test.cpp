@@ -19,8 +19,8 @@ TEST(MemorizzaPercorso, CompilesTheDescriptionsAndWritesTheLine) {
   io.item_file = "items";
   io.cell_file = "cells";
   io.errore = [](const std::string&) {};
-  io.write_file = [&written](const std::string& name, std::string_view bytes) {
-    written[name] = std::string(bytes);
+  io.write_file = [&written](const std::string& name, const byte_pieces& pieces) {
+    written[name] = gather_pieces(pieces);
   };
   scenario s;
   s.line_name = "BORGOLAGO-CIMAPASSO";

@@ -136,8 +136,8 @@ std::string check_case(std::string_view input) {
     o.errore_number = a;
     throw errore_raised{};
   };
-  io.write_file = [&](const std::string& name, std::string_view bytes) {
-    check_file(s, o, name, bytes);
+  io.write_file = [&](const std::string& name, const byte_pieces& pieces) {
+    check_file(s, o, name, gather_pieces(pieces));
   };
   std::int32_t j = parts.output_switch;
   try {

@@ -67,9 +67,8 @@ TEST(CellFile, RecordIs15BytesLittleEndian) {
   c.speed_limit = 24;
   c.gradient = 78;
   c.adhesion = 100;
-  byte_buffer out;
-  encode_cell(out, c);
-  EXPECT_EQ(out, std::string("\x03\xFF\xFF\x01\x14\x34\x12\x06\x00\xC9\x54\x02\x18\x4E\x64", 15));
+  EXPECT_EQ(encode_cell_file({c}),
+            std::string("\x03\xFF\xFF\x01\x14\x34\x12\x06\x00\xC9\x54\x02\x18\x4E\x64", 15));
 }
 
 TEST(CellFile, LineOf100kmGives32115Bytes) {

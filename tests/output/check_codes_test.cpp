@@ -118,9 +118,9 @@ struct recording_io {
     io.item_file = "items";
     io.cell_file = "cells";
     io.errore = [this](const std::string& a) { errors.push_back(a); };
-    io.write_file = [this](const std::string& name, std::string_view bytes) {
+    io.write_file = [this](const std::string& name, const byte_pieces& pieces) {
       written.push_back(name);
-      if (name == "cells") cell_bytes = bytes;
+      if (name == "cells") cell_bytes = gather_pieces(pieces);
     };
   }
 };

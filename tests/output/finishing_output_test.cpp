@@ -14,7 +14,7 @@ finishing_io disk_io(const test::scratch_dir& dir) {
   io.plan_file = (dir / "L_linea.dat").string();
   io.item_file = (dir / "L_1.sim").string();
   io.cell_file = (dir / "L_1.dat").string();
-  io.write_file = replace_file;
+  io.write_file = replace_file_in_pieces;
   return io;
 }
 

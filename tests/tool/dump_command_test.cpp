@@ -26,7 +26,7 @@ void write_model(const test::scratch_dir& dir) {
   io.plan_file = (dir / "L_linea.dat").string();
   io.item_file = (dir / "L_1.sim").string();
   io.cell_file = (dir / "L_1.dat").string();
-  io.write_file = replace_file;
+  io.write_file = replace_file_in_pieces;
   write_binary_files(s, io);
 }
 

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Compares the end-to-end compile of a synthetic scenario with copying its
+# output files.
+#
+# Usage: bench/compare_cp.sh TOOL LENGTH [WORKDIR]
+#
+# Generates the synthetic scenario of LENGTH metres with make_synthetic.py in
+# WORKDIR (default: a new directory under build/, so on the disk the files
+# are written to), compiles it once to warm the caches, then times, in turn
+# and ROUNDS times each (default 5): `TOOL compile` into a new empty
+# directory, and `cp` of the three files it wrote into another new empty
+# directory on the same disk. Prints the median of each, their ratio, the
+# size of the output files and the compile's peak memory (maximum resident
+# set from /usr/bin/time -v), and exits 1 when the compile's status is not 0.
+set -euo pipefail
+
+tool=${1:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
+length=${2:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
+here=$(cd "$(dirname "$0")" && pwd)
+rounds=${ROUNDS:-5}
+if [[ $# -ge 3 ]]; then
+  work=$3
+  mkdir -p "$work"
+else
+  mkdir -p "$here/../build"
+  work=$(mktemp -d "$here/../build/compare_cp.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+fi
+
+python3 "$here/make_synthetic.py" "$length" "$work/in" >/dev/null
+line="$work/in/SYNTH_linea.txt"
+train="$work/in/SYNTH_90001-.txt"
+
+now_ns() { date +%s%N; }
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# Warm-up compile, which also checks the scenario compiles cleanly.
+mkdir -p "$work/warm"
+json=$("$tool" compile "$line" "$train" --out "$work/warm" --json) || true
+case "$json" in
+  *'"status_code": 0,'*'"error": null'*) ;;
+  *) echo "compare_cp: the synthetic scenario did not compile cleanly: $json" >&2; exit 1 ;;
+esac
+files=("$work"/warm/SYNTH_linea.dat "$work"/warm/SYNTH_90001.sim "$work"/warm/SYNTH_90001.dat)
+out_bytes=$(cat "${files[@]}" | wc -c)
+
+compile_ns=()
+cp_ns=()
+for ((r = 0; r < rounds; r++)); do
+  rm -rf "$work/out" "$work/copy"
+  mkdir "$work/out" "$work/copy"
+  sync
+  t0=$(now_ns)
+  "$tool" compile "$line" "$train" --out "$work/out"
+  t1=$(now_ns)
+  cp "$work"/out/SYNTH_linea.dat "$work"/out/SYNTH_90001.sim "$work"/out/SYNTH_90001.dat \
+    "$work/copy/"
+  t2=$(now_ns)
+  compile_ns+=($((t1 - t0)))
+  cp_ns+=($((t2 - t1)))
+done
+
+compile_med=$(printf '%s\n' "${compile_ns[@]}" | median)
+cp_med=$(printf '%s\n' "${cp_ns[@]}" | median)
+
+rm -rf "$work/out"
+mkdir "$work/out"
+peak_kb=$(/usr/bin/time -v "$tool" compile "$line" "$train" --out "$work/out" 2>&1 >/dev/null |
+  awk -F': ' '/Maximum resident set size/ { print $2 }')
+
+awk -v c="$compile_med" -v p="$cp_med" -v b="$out_bytes" -v m="$peak_kb" -v l="$length" \
+  -v n="$rounds" 'BEGIN {
+  printf "line length:        %d m\n", l
+  printf "output files:       %d bytes\n", b
+  printf "compile (median):   %.2f ms over %d runs\n", c / 1e6, n
+  printf "cp (median):        %.2f ms\n", p / 1e6
+  printf "ratio compile/cp:   %.2f\n", c / p
+  printf "peak memory:        %d KiB (%.2f x the output files)\n", m, m * 1024 / b
+}'
