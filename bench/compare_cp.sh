@@ -11,13 +11,17 @@
 # directory, and `cp` of the three files it wrote into another new empty
 # directory on the same disk. Prints the median of each, their ratio, the
 # size of the output files and the compile's peak memory (maximum resident
-# set from /usr/bin/time -v), and exits 1 when the compile's status is not 0.
+# set from /usr/bin/time -v). Exits 1 when the compile's status is not 0,
+# when the ratio exceeds MAX_RATIO (default 3) or when the peak memory is
+# not below MAX_MEMORY (default 3) times the size of the output files.
 set -euo pipefail
 
 tool=${1:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
 length=${2:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
 here=$(cd "$(dirname "$0")" && pwd)
 rounds=${ROUNDS:-5}
+max_ratio=${MAX_RATIO:-3}
+max_memory=${MAX_MEMORY:-3}
 if [[ $# -ge 3 ]]; then
   work=$3
   mkdir -p "$work"
@@ -70,11 +74,16 @@ peak_kb=$(/usr/bin/time -v "$tool" compile "$line" "$train" --out "$work/out" 2>
   awk -F': ' '/Maximum resident set size/ { print $2 }')
 
 awk -v c="$compile_med" -v p="$cp_med" -v b="$out_bytes" -v m="$peak_kb" -v l="$length" \
-  -v n="$rounds" 'BEGIN {
+  -v n="$rounds" -v max_ratio="$max_ratio" -v max_memory="$max_memory" 'BEGIN {
   printf "line length:        %d m\n", l
   printf "output files:       %d bytes\n", b
   printf "compile (median):   %.2f ms over %d runs\n", c / 1e6, n
   printf "cp (median):        %.2f ms\n", p / 1e6
-  printf "ratio compile/cp:   %.2f\n", c / p
-  printf "peak memory:        %d KiB (%.2f x the output files)\n", m, m * 1024 / b
+  printf "ratio compile/cp:   %.2f (bound %s)\n", c / p, max_ratio
+  printf "peak memory:        %d KiB, %.2f times the output files (bound %s)\n", m, m * 1024 / b,
+    max_memory
+  failed = 0
+  if (c / p > max_ratio) { print "compare_cp: the compile takes too long against cp"; failed = 1 }
+  if (m * 1024 >= max_memory * b) { print "compare_cp: the compile uses too much memory"; failed = 1 }
+  exit failed
 }'
