@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/large_array_allocator.h"
+
 namespace scn {
 
 // Tags as the plan file records them.
@@ -12,17 +14,19 @@ enum class plan_tag : std::uint8_t { empty = 0, integer = 2, real = 5 };
 
 // Points 0..plan_length, axes 0 and 1. Held as compact arrays (one tag byte
 // and one double per element); an integer element keeps its 16-bit value in
-// the double, which represents it exactly.
+// the double, which represents it exactly. The tags of both axes share one
+// array (axis 0 first), the values have one array per axis; on a long line
+// these arrays take megabytes and come from the large-page allocator.
 class track_plan {
  public:
   void dimension(std::int32_t plan_length);
   void clear();
-  bool exists() const { return !tags_[0].empty(); }
+  bool exists() const { return points_ != 0; }
   // Number of points, plan_length + 1.
-  std::size_t points() const { return tags_[0].size(); }
+  std::size_t points() const { return points_; }
 
   plan_tag tag(std::size_t point, int axis) const {
-    return static_cast<plan_tag>(tags_[axis][point]);
+    return static_cast<plan_tag>(tags(axis)[point]);
   }
   double value(std::size_t point, int axis) const { return values_[axis][point]; }
   void set_integer(std::size_t point, int axis, std::int16_t v);
@@ -30,14 +34,15 @@ class track_plan {
 
   // The arrays of one axis, points() elements each, for the loops that walk
   // or encode the whole plan.
-  const std::uint8_t* tags(int axis) const { return tags_[axis].data(); }
+  const std::uint8_t* tags(int axis) const { return tags_.data() + axis * points_; }
   const double* values(int axis) const { return values_[axis].data(); }
-  std::uint8_t* tags(int axis) { return tags_[axis].data(); }
+  std::uint8_t* tags(int axis) { return tags_.data() + axis * points_; }
   double* values(int axis) { return values_[axis].data(); }
 
  private:
-  std::array<std::vector<std::uint8_t>, 2> tags_;
-  std::array<std::vector<double>, 2> values_;
+  std::size_t points_ = 0;
+  std::vector<std::uint8_t, large_array_allocator<std::uint8_t>> tags_;
+  std::array<std::vector<double, large_array_allocator<double>>, 2> values_;
 };
 
 }  // namespace scn
