@@ -26,7 +26,7 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench
 echo "built in ${SECONDS}s"
 for attempt in 1 2 3; do
-  if ROUNDS=11 bash bench/compare_cp.sh build/bench/bin/scenario-tool 1000000; then
+  if bash bench/compare_cp.sh build/bench/bin/scenario-tool 1000000; then
     echo "== performance stage done in ${SECONDS}s"
     exit 0
   fi

@@ -7,7 +7,7 @@
 # Generates the synthetic scenario of LENGTH metres with make_synthetic.py in
 # WORKDIR (default: a new directory under build/, so on the disk the files
 # are written to), compiles it once to warm the caches, then times, in turn
-# and ROUNDS times each (default 5): `TOOL compile` into a new empty
+# and ROUNDS times each (default 11): `TOOL compile` into a new empty
 # directory, and `cp` of the three files it wrote into another new empty
 # directory on the same disk. Prints the median of each, their ratio, the
 # size of the output files and the compile's peak memory (maximum resident
@@ -19,7 +19,7 @@ set -euo pipefail
 tool=${1:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
 length=${2:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
 here=$(cd "$(dirname "$0")" && pwd)
-rounds=${ROUNDS:-5}
+rounds=${ROUNDS:-11}
 max_ratio=${MAX_RATIO:-3}
 max_memory=${MAX_MEMORY:-3}
 if [[ $# -ge 3 ]]; then
@@ -34,7 +34,6 @@ fi
 python3 "$here/make_synthetic.py" "$length" "$work/in" >/dev/null
 line="$work/in/SYNTH_linea.txt"
 train="$work/in/SYNTH_90001-.txt"
-
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 

@@ -134,8 +134,6 @@ def main():
     train_path = os.path.join(args.outdir, f"{args.name}_{args.train}-.txt")
     write_lines(line_path, line_description(args.length))
     write_lines(train_path, train_description(args.length))
-    print(line_path)
-    print(train_path)
 
 
 if __name__ == "__main__":
