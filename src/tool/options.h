@@ -23,7 +23,7 @@ struct options {
   std::string value_or(const std::string& name, const std::string& fallback) const;
 };
 
-struct option_spec {
+struct accepted_options {
   std::set<std::string> flags;        // e.g. "--json"
   std::set<std::string> with_values;  // e.g. "--out"
   std::size_t min_positional = 0;
@@ -31,6 +31,6 @@ struct option_spec {
 };
 
 // Parses the arguments after the command name; throws usage_error.
-options parse_options(const std::vector<std::string>& args, const option_spec& spec);
+options parse_options(const std::vector<std::string>& args, const accepted_options& accepted);
 
 }  // namespace scn::tool
