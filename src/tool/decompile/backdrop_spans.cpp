@@ -1,0 +1,105 @@
+// Backdrop spans from the cells' backdrop bytes and backdrop marks. A span
+// gives every cell from round(inizio / 50) to round(fine / 50 - 1) its type;
+// a tipo above 10 also marks every fourth cell of the span that is still
+// empty; a span beginning 150 m or less after the previous one ends takes
+// type 3 whatever its tipo.
+#include <optional>
+
+#include "model/cell_kind.h"
+#include "model/scenario.h"
+#include "tool/decompile/recovery.h"
+
+namespace scn::tool::decompile {
+
+namespace {
+
+struct cell_span {
+  std::size_t first = 0, last = 0;
+  std::uint8_t type = 0;
+  bool marks = false;
+};
+
+bool is_mark(const track_cell& c) { return c.kind == code(cell_kind::backdrop_mark); }
+
+// Splits one run of cells of equal type where the marks change their
+// spacing: every span counts its fourth cells from its own first cell.
+void split_by_marks(const recovery& r, std::size_t first, std::size_t last, std::uint8_t type,
+                    std::vector<cell_span>& out) {
+  cell_span cur{first, last, type, false};
+  std::optional<std::size_t> last_mark;
+  for (std::size_t c = first; c <= last; ++c) {
+    if (!is_mark(r.in.cells[c])) continue;
+    if ((c - cur.first + 1) % 4 == 0) {
+      cur.marks = true;
+      last_mark = c;
+      continue;
+    }
+    // A new span whose fourth cell is c.
+    if (c >= cur.first + 4 && (!last_mark || c - 3 > *last_mark)) {
+      cur.last = c - 4;
+      out.push_back(cur);
+      cur = {c - 3, last, type, true};
+      last_mark = c;
+    } else {
+      r.note(cell_name(c), "backdrop mark out of step with the marks of its span");
+    }
+  }
+  cur.last = last;
+  out.push_back(cur);
+}
+
+std::vector<cell_span> cell_spans(const recovery& r) {
+  std::vector<cell_span> spans;
+  const auto& cells = r.in.cells;
+  for (std::size_t i = 0; i < cells.size();) {
+    const std::uint8_t type = cells[i].backdrop;
+    std::size_t j = i;
+    while (j + 1 < cells.size() && cells[j + 1].backdrop == type) ++j;
+    if (type != 0) {
+      split_by_marks(r, i, j, type, spans);
+    } else {
+      for (std::size_t c = i; c <= j; ++c)
+        if (is_mark(cells[c])) r.note(cell_name(c), "backdrop mark outside every backdrop span");
+    }
+    i = j + 1;
+  }
+  return spans;
+}
+
+// The tipo that gives `type` with or without marks: above 10 switches the
+// marks on and loses 10; only the low byte reaches the cells.
+std::int32_t tipo_for(std::uint8_t type, bool marks) {
+  if (marks) return type >= 1 ? type + 10 : type + 266;
+  return type <= 10 ? type : type - 256;
+}
+
+constexpr std::int32_t forced_type = 3;
+constexpr std::int32_t near_gap = 150;
+
+}  // namespace
+
+std::vector<span_row> recover_spans(const recovery& r) {
+  std::vector<span_row> rows;
+  for (const auto& s : cell_spans(r)) {
+    span_row row;
+    row.inizio = fill_position(s.first);
+    row.fine = fill_position(s.last + 1);
+    row.tipo = tipo_for(s.type, s.marks);
+    if (!rows.empty() && s.type != forced_type && row.inizio - rows.back().fine <= near_gap) {
+      // As late a start and as early an end as still cover the same cells.
+      row.inizio += 24;
+      rows.back().fine -= 24;
+      if (row.inizio - rows.back().fine <= near_gap)
+        r.note(cell_name(s.first), "backdrop type " + std::to_string(s.type) +
+                                       " on a span that begins 150 m or less after the "
+                                       "previous one, which always takes type 3");
+    }
+    rows.push_back(row);
+  }
+  if (rows.size() > static_cast<std::size_t>(max_backdrop_spans))
+    r.note("backdrop spans", std::to_string(rows.size()) + " spans, more than " +
+                                 std::to_string(max_backdrop_spans) + " fit in the model");
+  return rows;
+}
+
+}  // namespace scn::tool::decompile

@@ -1,0 +1,73 @@
+// Signals: the cell holds the three value pairs s × 10 + d and
+// rapp × 10 + sx × 3 + dx, the timer is the low byte of tempo for a signal of
+// type 2, and the 2nd, 4th, 6th and 8th cells before it carry the approach
+// code 10 × (3 × sx + dx) + k. Where those codes survive they tell
+// 3 × sx + dx apart from rapp.
+#include <map>
+
+#include "model/cell_kind.h"
+#include "tool/decompile/recovery.h"
+
+namespace scn::tool::decompile {
+
+namespace {
+
+// The type sum 3 × sx + dx that the approach codes before cell i name, most
+// often first; nothing where none of them names one that fits value4.
+std::optional<std::int32_t> approach_type(const recovery& r, std::size_t i, std::int16_t value4) {
+  std::map<std::int32_t, int> votes;
+  for (int k = 1; k <= 4; ++k) {
+    if (i < static_cast<std::size_t>(2 * k)) break;
+    const int a = r.in.cells[i - 2 * k].approach;
+    if (a < k || (a - k) % 10 != 0) continue;
+    const std::int32_t q = (a - k) / 10;
+    if ((value4 - q) % 10 == 0) ++votes[q];
+  }
+  std::optional<std::int32_t> best;
+  int best_votes = 0;
+  for (const auto& [q, n] : votes)
+    if (n > best_votes) best = q, best_votes = n;
+  return best;
+}
+
+// tempo whose low byte is the timer after the raise of 1 to 100 to 101.
+std::int32_t tempo_for(std::uint8_t timer) {
+  if (timer == 0 || timer > 100) return timer;
+  return timer + 256;
+}
+
+void split_pair(std::int16_t packed, std::int32_t& s, std::int32_t& d) {
+  s = packed / 10;
+  d = packed % 10;
+}
+
+}  // namespace
+
+std::vector<signal_row> recover_signals(const recovery& r) {
+  std::vector<signal_row> rows;
+  for (std::size_t i = 0; i < r.in.cells.size(); ++i) {
+    const track_cell& c = r.in.cells[i];
+    if (c.kind != code(cell_kind::signal)) continue;
+    signal_row s;
+    s.posizione = object_position(i);
+    split_pair(c.value1, s.s1, s.d1);
+    split_pair(c.value2, s.s2, s.d2);
+    split_pair(c.value3, s.s3, s.d3);
+    std::int32_t q = ((c.value4 % 10) + 10) % 10;
+    if (const auto seen = approach_type(r, i, c.value4)) q = *seen;
+    s.rapp = (c.value4 - q) / 10;
+    if (c.timer != 0) {
+      // Only a signal of type 2 keeps its timer.
+      s.sx = 2;
+      s.dx = q - 6;
+      s.tempo = tempo_for(c.timer);
+    } else {
+      s.sx = q / 3;
+      s.dx = q % 3;
+    }
+    rows.push_back(s);
+  }
+  return rows;
+}
+
+}  // namespace scn::tool::decompile
