@@ -3,7 +3,9 @@
 // a tipo above 10 also marks every fourth cell of the span that is still
 // empty; a span beginning 150 m or less after the previous one ends takes
 // type 3 whatever its tipo.
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "model/cell_kind.h"
 #include "model/scenario.h"
@@ -21,31 +23,79 @@ struct cell_span {
 
 bool is_mark(const track_cell& c) { return c.kind == code(cell_kind::backdrop_mark); }
 
-// Splits one run of cells of equal type where the marks change their
-// spacing: every span counts its fourth cells from its own first cell.
-void split_by_marks(const recovery& r, std::size_t first, std::size_t last, std::uint8_t type,
-                    std::vector<cell_span>& out) {
-  cell_span cur{first, last, type, false};
-  std::optional<std::size_t> last_mark;
-  for (std::size_t c = first; c <= last; ++c) {
-    if (!is_mark(r.in.cells[c])) continue;
-    if ((c - cur.first + 1) % 4 == 0) {
-      cur.marks = true;
-      last_mark = c;
-      continue;
-    }
-    // A new span whose fourth cell is c.
-    if (c >= cur.first + 4 && (!last_mark || c - 3 > *last_mark)) {
-      cur.last = c - 4;
-      out.push_back(cur);
-      cur = {c - 3, last, type, true};
-      last_mark = c;
-    } else {
-      r.note(cell_name(c), "backdrop mark out of step with the marks of its span");
+// Splits one run of cells of equal type where the marks say that one span
+// ends and another begins: every span counts its fourth cells from its own
+// first cell, and a marking span leaves none of them empty.
+class mark_splitter {
+ public:
+  mark_splitter(const recovery& r, std::vector<cell_span>& out, std::size_t first,
+                std::uint8_t type)
+      : r_(r), out_(out), cur_{first, first, type, false} {}
+
+  void visit(std::size_t c) {
+    const track_cell& cell = r_.in.cells[c];
+    const bool fourth = (c - cur_.first + 1) % 4 == 0;
+    if (is_mark(cell)) {
+      if (pending_) {
+        start_pending(c);
+      } else if (fourth && !last_empty_fourth_) {
+        cur_.marks = true;
+        last_mark_ = c;
+      } else if (c >= cur_.first + 4 && (!last_mark_ || c - 3 > *last_mark_)) {
+        start_new(c - 3, true);
+        last_mark_ = c;
+      } else {
+        r_.note(cell_name(c), "backdrop mark out of step with the marks of its span");
+      }
+    } else if (fourth && !pending_ && cell.kind == code(cell_kind::empty)) {
+      // A marking span would have marked this cell: the next span begins
+      // after the last mark and no later than here.
+      if (cur_.marks)
+        pending_ = std::pair{*last_mark_ + 1, c};
+      else
+        last_empty_fourth_ = c;
     }
   }
-  cur.last = last;
-  out.push_back(cur);
+
+  void finish(std::size_t last) {
+    if (pending_) start_new(pending_->second, false);
+    cur_.last = last;
+    out_.push_back(cur_);
+  }
+
+ private:
+  // The next span has its fourth cell on the mark at m. Where it cannot
+  // begin within the pending bounds, a span without marks fills the cells
+  // between.
+  void start_pending(std::size_t m) {
+    const std::size_t high = pending_->second;
+    pending_.reset();
+    if (m - 3 > high) start_new(high, false);
+    start_new(m - 3, true);
+    last_mark_ = m;
+  }
+
+  void start_new(std::size_t first, bool marks) {
+    cur_.last = first - 1;
+    out_.push_back(cur_);
+    cur_ = {first, first, cur_.type, marks};
+    last_mark_.reset();
+    last_empty_fourth_.reset();
+  }
+
+  const recovery& r_;
+  std::vector<cell_span>& out_;
+  cell_span cur_;
+  std::optional<std::size_t> last_mark_;
+  std::optional<std::size_t> last_empty_fourth_;
+  std::optional<std::pair<std::size_t, std::size_t>> pending_;
+};
+
+void split_by_marks(const recovery& r, std::size_t first, std::size_t last, std::uint8_t type,
+                    std::vector<cell_span>& out) {
+  mark_splitter split(r, out, first, type);
+  for (std::size_t c = first; c <= last; ++c) split.visit(c);
+  split.finish(last);
 }
 
 std::vector<cell_span> cell_spans(const recovery& r) {
