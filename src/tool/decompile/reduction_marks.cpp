@@ -1,11 +1,12 @@
 // Reduction marks placed by "abbattimento" records, told apart from the
 // marks the marker pass adds after compilation. The pass only ever puts
 // marks of speed 180 on free cells (and lowers a record's mark above 180 to
-// 180), so a bare mark or a mark of any other speed is a record's. The rest
-// is settled by compiling: marks of 180 that the pass does not put where the
-// files have them are records too, until the compiled cells agree.
-#include <algorithm>
+// 180), so a bare mark or a mark of any other speed is a record's. Which
+// marks of 180 are records is settled by compiling: a record takes a cell
+// the pass would have used, which moves the pass's mark to its next choice.
+#include <optional>
 #include <set>
+#include <utility>
 
 #include "model/cell_kind.h"
 #include "output/cell_file.h"
@@ -36,11 +37,58 @@ reduction_mark_row record_for(std::size_t i, const track_cell& c) {
   return {fill_position(i), value};
 }
 
-void add_record(train_description& t, std::set<std::size_t>& added, std::size_t i,
-                const track_cell& c) {
-  if (!added.insert(i).second) return;
-  t.reduction_marks.push_back(record_for(i, c));
-}
+// How far the compiled marks are from the wanted ones: the first cell where
+// they differ and how many cells differ.
+struct mark_distance {
+  std::size_t first = 0;
+  std::size_t count = 0;
+  bool better_than(const mark_distance& o) const {
+    return first > o.first || (first == o.first && count < o.count);
+  }
+};
+
+constexpr std::size_t all_agree = static_cast<std::size_t>(-1);
+
+class mark_search {
+ public:
+  mark_search(const recovery& r, const std::string& line_name, const std::string& train_number,
+              const std::string& line_text, train_description& t)
+      : r_(r), line_name_(line_name), train_number_(train_number), line_text_(line_text), t_(t) {}
+
+  mark_distance distance(const std::set<std::size_t>& records) {
+    t_.reduction_marks.clear();
+    for (const std::size_t i : records) t_.reduction_marks.push_back(record_for(i, r_.in.cells[i]));
+    const auto out = compile_descriptions(line_name_, train_number_, line_text_,
+                                          write_train_description(t_), /*with_plan=*/false);
+    std::vector<track_cell> compiled;
+    try {
+      compiled = decode_cell_file(out.files.cells);
+    } catch (const std::exception&) {
+      return {0, all_agree};
+    }
+    const auto& cells = r_.in.cells;
+    if (compiled.size() != cells.size()) return {0, all_agree};
+    mark_distance d{all_agree, 0};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (!is_mark(cells[i]) && !is_mark(compiled[i])) continue;
+      if (same_mark(cells[i], compiled[i])) continue;
+      if (d.count++ == 0) d.first = i;
+    }
+    return d;
+  }
+
+ private:
+  const recovery& r_;
+  const std::string& line_name_;
+  const std::string& train_number_;
+  const std::string& line_text_;
+  train_description& t_;
+};
+
+// Marks of 180 within this many cells of the first disagreement are tried as
+// records: the pass's candidates for one mark lie at most two cells apart,
+// the spacing along a slowdown eight.
+constexpr std::size_t search_reach = 8;
 
 }  // namespace
 
@@ -48,35 +96,33 @@ void recover_reduction_marks(const recovery& r, const std::string& line_name,
                              const std::string& train_number, const std::string& line_text,
                              train_description& t) {
   const auto& cells = r.in.cells;
-  std::set<std::size_t> added;
+  std::set<std::size_t> records, ambiguous;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const track_cell& c = cells[i];
-    if (is_mark(c) && !(c.kind == code(cell_kind::reduction_mark) && c.value1 == pass_speed))
-      add_record(t, added, i, c);
+    if (!is_mark(c)) continue;
+    const bool pass_like = c.kind == code(cell_kind::reduction_mark) && c.value1 == pass_speed;
+    (pass_like ? ambiguous : records).insert(i);
   }
-  // Each round compiles and takes as records the marks of 180 the pass did
-  // not reproduce; it ends once nothing is left to add.
-  for (std::size_t round = 0; round <= cells.size(); ++round) {
-    const auto out = compile_descriptions(line_name, train_number, line_text,
-                                          write_train_description(t), /*with_plan=*/false);
-    std::vector<track_cell> compiled;
-    try {
-      compiled = decode_cell_file(out.files.cells);
-    } catch (const std::exception&) {
-      return;
+  // Starting from the marks only a record can give, each step takes the
+  // single change of the ambiguous marks (record or the pass's) that moves
+  // the first disagreement furthest, until the compiled marks agree.
+  mark_search search(r, line_name, train_number, line_text, t);
+  mark_distance now = search.distance(records);
+  for (std::size_t step = 0; step <= 2 * ambiguous.size() && now.count != 0; ++step) {
+    std::optional<std::pair<std::set<std::size_t>, mark_distance>> best;
+    const auto low = ambiguous.lower_bound(now.first >= search_reach ? now.first - search_reach : 0);
+    for (auto it = low; it != ambiguous.end() && *it <= now.first + search_reach; ++it) {
+      std::set<std::size_t> tried = records;
+      if (!tried.erase(*it)) tried.insert(*it);
+      const mark_distance d = search.distance(tried);
+      if (d.better_than(best ? best->second : now)) best = std::pair{tried, d};
     }
-    if (compiled.size() != cells.size()) return;
-    bool more = false;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (is_mark(cells[i]) && !same_mark(cells[i], compiled[i]) && added.count(i) == 0) {
-        add_record(t, added, i, cells[i]);
-        more = true;
-      }
-    }
-    if (!more) break;
+    if (!best) break;
+    records = best->first;
+    now = best->second;
   }
-  std::sort(t.reduction_marks.begin(), t.reduction_marks.end(),
-            [](const auto& a, const auto& b) { return a.position < b.position; });
+  t.reduction_marks.clear();
+  for (const std::size_t i : records) t.reduction_marks.push_back(record_for(i, cells[i]));
 }
 
 }  // namespace scn::tool::decompile
