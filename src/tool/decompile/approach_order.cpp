@@ -49,8 +49,7 @@ void signal_writers(const recovery& r, const train_description& t, writers_by_ce
 
 // Edges "a before b" that make every cell's last writer one that wrote its
 // code.
-std::vector<std::vector<std::size_t>> constraints(const recovery& r,
-                                                  const writers_by_cell& writers,
+std::vector<std::vector<std::size_t>> constraints(const recovery& r, const writers_by_cell& writers,
                                                   std::size_t objects) {
   std::vector<std::vector<std::size_t>> after(objects);
   for (const auto& [cell, list] : writers) {
@@ -102,8 +101,9 @@ std::vector<train_object> recover_approach_order(const recovery& r, const train_
       if (--pending[b] == 0) ready.push(b);
   }
   if (order.size() != objects) {
-    r.note("approach codes", "signals and stations overwrite each other's approach codes in "
-                             "an order no file can give");
+    r.note("approach codes",
+           "signals and stations overwrite each other's approach codes in "
+           "an order no file can give");
     return {};
   }
   return moved ? order : std::vector<train_object>{};

@@ -21,7 +21,9 @@ struct cell_span {
   bool marks = false;
 };
 
-bool is_mark(const track_cell& c) { return c.kind == code(cell_kind::backdrop_mark); }
+bool is_mark(const track_cell& c) {
+  return c.kind == code(cell_kind::backdrop_mark);
+}
 
 // Splits one run of cells of equal type where the marks say that one span
 // ends and another begins: every span counts its fourth cells from its own

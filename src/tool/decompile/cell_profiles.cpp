@@ -22,8 +22,7 @@ std::size_t filled_cells(const recovery& r) {
 // that the tail cells hold 0.
 std::vector<std::pair<std::size_t, std::uint8_t>> changes(const recovery& r,
                                                           const cell_value& value,
-                                                          std::uint8_t initial,
-                                                          const char* what) {
+                                                          std::uint8_t initial, const char* what) {
   std::vector<std::pair<std::size_t, std::uint8_t>> out;
   std::uint8_t in_force = initial;
   const std::size_t filled = filled_cells(r);
@@ -65,11 +64,13 @@ std::vector<gradient_row> recover_gradients(const recovery& r) {
 
 std::vector<profile_row> recover_speed_profile(const recovery& r) {
   // Stored in units of 5 km/h.
-  return profile(r, [](const track_cell& c) { return c.speed_limit; }, 5, "a speed limit");
+  return profile(
+      r, [](const track_cell& c) { return c.speed_limit; }, 5, "a speed limit");
 }
 
 std::vector<profile_row> recover_adhesion_profile(const recovery& r) {
-  return profile(r, [](const track_cell& c) { return c.adhesion; }, 1, "an adhesion");
+  return profile(
+      r, [](const track_cell& c) { return c.adhesion; }, 1, "an adhesion");
 }
 
 }  // namespace scn::tool::decompile

@@ -78,7 +78,7 @@ train_description recover_train(const recovery& r) {
   t.general = recover_train_general(r);
   t.adhesion = recover_adhesion_profile(r);
   t.speed = recover_speed_profile(r);
-  t.stations = recover_stations(r);
+  t.stations = recover_stations(r, t.refused_station);
   t.slowdowns = recover_slowdowns(r);
   t.signals = recover_signals(r);
   t.order = recover_approach_order(r, t);

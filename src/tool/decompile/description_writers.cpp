@@ -20,9 +20,8 @@ void put_line_general(std::string& out, const line_general& g) {
   length.add(k::length, {g.length});
   length.write(out);
   aligned_rows km;
-  for (const auto& [keyword, t] :
-       {std::pair{k::km_uno, g.km_uno}, std::pair{k::km_due, g.km_due},
-        std::pair{k::km_tre, g.km_tre}})
+  for (const auto& [keyword, t] : {std::pair{k::km_uno, g.km_uno}, std::pair{k::km_due, g.km_due},
+                                   std::pair{k::km_tre, g.km_tre}})
     km.add(keyword, {t.first, t.second, t.third});
   km.write(out);
   aligned_rows backdrops;
@@ -83,16 +82,16 @@ void put_train_general(std::string& out, const train_general& g) {
 }
 
 void add_station(aligned_rows& rows, const station_row& s) {
-  rows.add_with_text(train_keyword::station,
-                     {s.position, s.kind, s.length, s.flag_a, s.flag_e, s.flag_d, s.word_a,
-                      s.word_b, s.flag_b, s.word_c, s.word_d, s.word_e, s.flag_c, s.hours,
-                      s.minutes, s.seconds},
-                     s.name);
+  rows.add_with_text(
+      train_keyword::station,
+      {s.position, s.kind, s.length, s.flag_a, s.flag_e, s.flag_d, s.word_a, s.word_b, s.flag_b,
+       s.word_c, s.word_d, s.word_e, s.flag_c, s.hours, s.minutes, s.seconds},
+      s.name);
 }
 
 void add_signal(aligned_rows& rows, const signal_row& s) {
-  rows.add(train_keyword::signal, {s.posizione, s.sx, s.s1, s.s2, s.s3, s.rapp, s.dx, s.d1, s.d2,
-                                   s.d3, s.tempo});
+  rows.add(train_keyword::signal,
+           {s.posizione, s.sx, s.s1, s.s2, s.s3, s.rapp, s.dx, s.d1, s.d2, s.d3, s.tempo});
 }
 
 // Stations and, where the order of approach codes needs it, signals among
@@ -139,6 +138,11 @@ std::string write_train_description(const train_description& d) {
   aligned_rows marks;
   for (const auto& m : d.reduction_marks) marks.add(k::reduction_mark, {m.position, m.value});
   put_rows(out, train_section::reduction_marks, marks);
+  if (d.refused_station) {
+    aligned_rows refused;
+    add_station(refused, *d.refused_station);
+    refused.write(out);
+  }
   put_line(out, train_section::end);
   return out;
 }

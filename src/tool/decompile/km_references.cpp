@@ -14,7 +14,9 @@ namespace scn::tool::decompile {
 
 namespace {
 
-km_triple stored(const item_record& row) { return {row.start, row.end, row.position}; }
+km_triple stored(const item_record& row) {
+  return {row.start, row.end, row.position};
+}
 
 // The rows the compiler leaves for one assignment, or nothing when the
 // ordering fails on it.

@@ -10,8 +10,8 @@
 #include "output/plan_file.h"
 #include "tool/decompile/description_writers.h"
 #include "tool/decompile/record_keywords.h"
-#include "tool/decompile/round_trip.h"
 #include "tool/decompile/recovery.h"
+#include "tool/decompile/round_trip.h"
 
 namespace scn::tool::decompile {
 
@@ -68,12 +68,14 @@ bool plan_shape_fits(const recovery& r, std::size_t points) {
     return false;
   }
   for (std::size_t k = 0; k < points; ++k) {
-    const plan_tag want = k < 2 ? plan_tag::integer : k + 2 < points ? plan_tag::real
-                                                                     : plan_tag::empty;
+    const plan_tag want = k < 2            ? plan_tag::integer
+                          : k + 2 < points ? plan_tag::real
+                                           : plan_tag::empty;
     for (int axis = 0; axis < 2; ++axis) {
       if (plan.tag(k, axis) != want) {
-        r.note("plan point " + std::to_string(k), "element of a type the compiler never puts "
-                                                  "there");
+        r.note("plan point " + std::to_string(k),
+               "element of a type the compiler never puts "
+               "there");
         return false;
       }
     }

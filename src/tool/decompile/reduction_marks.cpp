@@ -110,7 +110,8 @@ void recover_reduction_marks(const recovery& r, const std::string& line_name,
   mark_distance now = search.distance(records);
   for (std::size_t step = 0; step <= 2 * ambiguous.size() && now.count != 0; ++step) {
     std::optional<std::pair<std::set<std::size_t>, mark_distance>> best;
-    const auto low = ambiguous.lower_bound(now.first >= search_reach ? now.first - search_reach : 0);
+    const auto low =
+        ambiguous.lower_bound(now.first >= search_reach ? now.first - search_reach : 0);
     for (auto it = low; it != ambiguous.end() && *it <= now.first + search_reach; ++it) {
       std::set<std::size_t> tried = records;
       if (!tried.erase(*it)) tried.insert(*it);

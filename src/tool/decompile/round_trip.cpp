@@ -69,8 +69,8 @@ std::size_t item_row_at(const std::string& bytes, std::size_t offset) {
 std::optional<std::string> first_difference(const binary_files& expected,
                                             const binary_files& actual) {
   if (const auto at = first_byte_apart(expected.cells, actual.cells)) {
-    if (expected.cells.size() != actual.cells.size() && *at == std::min(expected.cells.size(),
-                                                                        actual.cells.size()))
+    if (expected.cells.size() != actual.cells.size() &&
+        *at == std::min(expected.cells.size(), actual.cells.size()))
       return "cell file length " + std::to_string(actual.cells.size()) + " instead of " +
              std::to_string(expected.cells.size());
     return "cell " + std::to_string(*at / cell_bytes) + ", byte " +

@@ -13,7 +13,9 @@ namespace {
 constexpr std::int32_t warning_distance = 1200;
 constexpr std::int32_t first_warned_start = 1500;
 
-bool is(const track_cell& c, cell_kind k) { return c.kind == code(k); }
+bool is(const track_cell& c, cell_kind k) {
+  return c.kind == code(k);
+}
 
 // The first unclaimed end cell after `start` with the start's values.
 std::optional<std::size_t> end_cell(const recovery& r, std::size_t start,
@@ -57,8 +59,9 @@ void note_unclaimed(const recovery& r, const std::set<std::size_t>& claimed) {
     const bool part = is(c, cell_kind::slowdown_end) || is(c, cell_kind::slowdown_warning) ||
                       is(c, cell_kind::warning_approach);
     if (part && claimed.count(i) == 0)
-      r.note(cell_name(i), std::string(cell_kind_name(c.kind)) + " cell that belongs to no "
-                                                                 "slowdown start before it");
+      r.note(cell_name(i), std::string(cell_kind_name(c.kind)) +
+                               " cell that belongs to no "
+                               "slowdown start before it");
   }
 }
 

@@ -49,8 +49,10 @@ void recover_area(const recovery& r, int row_index, station_row& s) {
   if (row.kind >= 5 && row.kind <= 8) {
     s.length = static_cast<std::int32_t>(p - row.start);
     const std::int64_t end = row.kind <= 6 ? p + 150 : p + s.length;
-    if (row.end != end) odd("station end " + std::to_string(row.end) + " does not follow from "
-                            "its kind, position and start");
+    if (row.end != end)
+      odd("station end " + std::to_string(row.end) +
+          " does not follow from "
+          "its kind, position and start");
     if (row.flag_d != 0) odd("end extension on a station of kind 5 to 8, which never keeps it");
     s.flag_d = 0;
   } else {
@@ -65,21 +67,44 @@ void recover_area(const recovery& r, int row_index, station_row& s) {
       if (row.flag_d != 0) odd("end extension stored on the first station");
     } else {
       s.flag_d = row.flag_d;
-      if ((row.flag_d != 0) != (extension == 50))
-        odd("end extension and station area disagree");
+      if ((row.flag_d != 0) != (extension == 50)) odd("end extension and station area disagree");
     }
   }
-  if (s.length % 100 != 0) odd("station length " + std::to_string(s.length) +
-                                   " is not a multiple of 100");
+  if (s.length % 100 != 0)
+    odd("station length " + std::to_string(s.length) + " is not a multiple of 100");
   if (row.flag_e != 0 && (s.length < 600 || row_index == 1))
     odd("attribute flag_e kept on a station where it is always 0");
 }
 
+// A row that holds nothing but the position and the kind: the compiler
+// stores these two before it checks the position's grid and the length.
+bool refused_early(const item_record& row) {
+  item_record rest = row;
+  rest.position = 0;
+  rest.kind = 0;
+  return rest == item_record{};
+}
+
+// A record the compiler refuses at the same step: with the length 50 the
+// position's checks come first, and a position that passes them stops at
+// the length.
+station_row refused_record(const item_record& row) {
+  station_row s;
+  s.position = row.position;
+  s.kind = row.kind;
+  s.length = 50;
+  return s;
+}
+
 }  // namespace
 
-std::vector<station_row> recover_stations(const recovery& r) {
+std::vector<station_row> recover_stations(const recovery& r, std::optional<station_row>& refused) {
   std::vector<station_row> out;
-  const int last = last_station_row(r);
+  int last = last_station_row(r);
+  if (last > 0 && refused_early(r.in.items[last])) {
+    refused = refused_record(r.in.items[last]);
+    --last;
+  }
   for (int row_index = 1; row_index <= last; ++row_index) {
     const item_record& row = r.in.items[row_index];
     station_row s;
@@ -97,8 +122,8 @@ std::vector<station_row> recover_stations(const recovery& r) {
     split_time(row.number, s);
     s.name = row.text;
     if (row.position % 50 != 0)
-      r.note(row_name(row_index), "station position " + std::to_string(row.position) +
-                                      " is not a multiple of 50");
+      r.note(row_name(row_index),
+             "station position " + std::to_string(row.position) + " is not a multiple of 50");
     if (const auto why = unreadable_text(row.text))
       r.note(row_name(row_index), "station name with " + *why);
     recover_area(r, row_index, s);

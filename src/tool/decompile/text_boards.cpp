@@ -28,8 +28,7 @@ std::vector<text_board_row> recover_text_boards(const recovery& r) {
     }
     expected = row - 1;
     const std::string& text = r.in.items[row].text;
-    if (const auto why = unreadable_text(text))
-      r.note(row_name(row), "board text with " + *why);
+    if (const auto why = unreadable_text(text)) r.note(row_name(row), "board text with " + *why);
     rows.push_back({object_position(cell), text});
   }
   return rows;

@@ -28,7 +28,9 @@ class generator {
   std::set<int> taken_;
 };
 
-void put(std::string& out, const std::string& line) { out += line + "\r\n"; }
+void put(std::string& out, const std::string& line) {
+  out += line + "\r\n";
+}
 
 std::string join(const std::string& keyword, const std::vector<long long>& values) {
   std::string line = keyword + ",";
@@ -59,8 +61,7 @@ void curves(generator& g, std::string& out, int length) {
   put(out, "[curve]");
   for (int at = g.between(1, 40) * 50; at + 1000 < length; at += g.between(0, 30) * 50 + 50) {
     const int n = g.between(1, 20) * 50;
-    put(out, join(std::string(g.chance(50) ? "curvas" : "curvad") +
-                      std::to_string(g.between(1, 6)),
+    put(out, join(std::string(g.chance(50) ? "curvas" : "curvad") + std::to_string(g.between(1, 6)),
                   {at, n}));
     at += n;
   }
@@ -96,8 +97,8 @@ void line_objects(generator& g, std::string& out, int length) {
   for (int n = g.between(0, 12); n > 0; --n) {
     const int cell = g.between(2, length / 50);
     if (!g.claim(cell)) continue;
-    put(out, join("cartello_indicatore", {(cell - 1) * 50}) + " (GALLERIA " +
-                 std::to_string(n) + "\xB0)(Mt." + std::to_string(g.between(50, 900)) + ")  ");
+    put(out, join("cartello_indicatore", {(cell - 1) * 50}) + " (GALLERIA " + std::to_string(n) +
+                 "\xB0)(Mt." + std::to_string(g.between(50, 900)) + ")  ");
   }
 }
 
@@ -118,9 +119,9 @@ void stations(generator& g, std::string& out, int length, int boards) {
     const int ext = g.chance(30) ? 1 : 0;
     const bool centred = kind < 5 || kind > 8;
     const int start = kind >= 5 && kind <= 8 ? at - l : at - l / 2;
-    const int end = kind == 5 || kind == 6 ? at + 150
+    const int end = kind == 5 || kind == 6   ? at + 150
                     : kind == 7 || kind == 8 ? at + l
-                                              : at + l / 2 + (ext != 0 ? 50 : 0);
+                                             : at + l / 2 + (ext != 0 ? 50 : 0);
     const int stop = end / 50 - 1;
     if (start - 350 < previous_end || (kind < 25 && stop <= 1)) {
       at += 500;
@@ -156,8 +157,9 @@ void slowdowns(generator& g, std::string& out, int length) {
     for (const int c : cells) free = free && !g.is_taken(c);
     if (!free) continue;
     for (const int c : cells) g.claim(c);
-    put(out, join("rallentamento", {(s - 1) * 50, g.between(2, 24) * 5, (e - s) * 50,
-                                    g.between(0, 1), f_ta, g.chance(30) ? g.between(1, 9) * 10 : 0}));
+    put(out,
+        join("rallentamento", {(s - 1) * 50, g.between(2, 24) * 5, (e - s) * 50, g.between(0, 1),
+                               f_ta, g.chance(30) ? g.between(1, 9) * 10 : 0}));
   }
 }
 
@@ -168,9 +170,9 @@ void signals(generator& g, std::string& out, int length) {
     if (!g.claim(cell)) continue;
     const int sx = g.between(1, 2);
     const int tempos[] = {0, 0, 50, 101, 201, 255};
-    put(out, join("segnale", {at, sx, g.between(0, 4), g.between(0, 4), g.between(0, 4),
-                              g.chance(10) ? 1 : 0, g.chance(10) ? 1 : 0, g.between(0, 1), 0, 0,
-                              tempos[g.between(0, 5)]}));
+    put(out, join("segnale",
+                  {at, sx, g.between(0, 4), g.between(0, 4), g.between(0, 4), g.chance(10) ? 1 : 0,
+                   g.chance(10) ? 1 : 0, g.between(0, 1), 0, 0, tempos[g.between(0, 5)]}));
   }
 }
 
