@@ -128,11 +128,15 @@ std::int32_t tipo_for(std::uint8_t type, bool marks) {
 constexpr std::int32_t forced_type = 3;
 constexpr std::int32_t near_gap = 150;
 
-}  // namespace
+// A span from 0 to 0: it covers no cell, and a span after it that begins
+// beyond 150 m keeps its type.
+constexpr span_row spacer{0, 0, 0};
 
-std::vector<span_row> recover_spans(const recovery& r) {
-  std::vector<span_row> rows;
-  for (const auto& s : cell_spans(r)) {
+// Appends the records of `spans` in order, each non-3 type far enough from
+// the record before it.
+void place_spans(const recovery& r, const std::vector<cell_span>& spans,
+                 std::vector<span_row>& rows) {
+  for (const auto& s : spans) {
     span_row row;
     row.inizio = fill_position(s.first);
     row.fine = fill_position(s.last + 1);
@@ -141,12 +145,63 @@ std::vector<span_row> recover_spans(const recovery& r) {
       // As late a start and as early an end as still cover the same cells.
       row.inizio += 24;
       rows.back().fine -= 24;
-      if (row.inizio - rows.back().fine <= near_gap)
+    }
+    if (!rows.empty() && s.type != forced_type && row.inizio - rows.back().fine <= near_gap) {
+      // A span that covers no cell but ends at 0 lets the next one keep its
+      // type.
+      if (row.inizio > near_gap)
+        rows.push_back(spacer);
+      else
         r.note(cell_name(s.first), "backdrop type " + std::to_string(s.type) +
-                                       " on a span that begins 150 m or less after the "
-                                       "previous one, which always takes type 3");
+                                       " on a span after another within the first 150 m, "
+                                       "which always takes type 3");
     }
     rows.push_back(row);
+  }
+}
+
+// Spans laid over each other leave marks that no single layer explains.
+// Then every chain of marks four cells apart gets a marking span of its own,
+// and spans without marks, written after them, give every cell its type.
+std::vector<span_row> layered_spans(const recovery& r) {
+  const auto& cells = r.in.cells;
+  std::vector<cell_span> marking;
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    if (!is_mark(cells[c])) continue;
+    if (!marking.empty() && marking.back().last + 4 == c) {
+      marking.back().last = c;
+      continue;
+    }
+    // Cells before cell 0 are counted but not written.
+    marking.push_back({c, c, forced_type, true});
+  }
+  std::vector<span_row> rows;
+  for (const auto& m : marking)
+    rows.push_back(
+        {fill_position(m.first) - 150, fill_position(m.last + 1), tipo_for(forced_type, true)});
+  std::vector<cell_span> types;
+  for (std::size_t i = 0; i < cells.size();) {
+    std::size_t j = i;
+    while (j + 1 < cells.size() && cells[j + 1].backdrop == cells[i].backdrop) ++j;
+    const bool marked = std::any_of(marking.begin(), marking.end(), [&](const cell_span& m) {
+      return m.first <= j + 3 && m.last >= i;
+    });
+    if (cells[i].backdrop != 0 || marked) types.push_back({i, j, cells[i].backdrop, false});
+    i = j + 1;
+  }
+  place_spans(r, types, rows);
+  return rows;
+}
+
+}  // namespace
+
+std::vector<span_row> recover_spans(const recovery& r) {
+  std::vector<finding> simple_findings;
+  const recovery simple{r.in, simple_findings};
+  std::vector<span_row> rows;
+  place_spans(simple, cell_spans(simple), rows);
+  if (!simple_findings.empty()) {
+    rows = layered_spans(r);
   }
   if (rows.size() > static_cast<std::size_t>(max_backdrop_spans))
     r.note("backdrop spans", std::to_string(rows.size()) + " spans, more than " +

@@ -36,6 +36,9 @@ std::string row_name(std::size_t row);
 // line break ends the field, the reader skips leading blanks), or nothing.
 std::optional<std::string> unreadable_text(const std::string& text);
 
+// A row that holds a text and nothing else, as a board row does.
+bool text_only(const item_record& row);
+
 // Position in metres of an object placed on cell i (the inverse of the
 // placement rule p / 50 + 1).
 std::int32_t object_position(std::size_t i);

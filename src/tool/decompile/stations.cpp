@@ -25,7 +25,7 @@ int last_station_row(const recovery& r) {
   const auto boards = board_rows(r);
   int last = 0;
   for (int row = 1; row <= first_board_row; ++row) {
-    if (boards.count(row) != 0) continue;
+    if (boards.count(row) != 0 || text_only(r.in.items[row])) continue;
     if (!(r.in.items[row] == item_record{})) last = row;
   }
   return last;

@@ -22,10 +22,14 @@ class generator {
   // claim one.
   bool claim(int cell) { return cell > 1 && taken_.insert(cell).second; }
   bool is_taken(int cell) const { return cell <= 1 || taken_.count(cell) != 0; }
+  // Text boards, which a station's stop cell may replace.
+  void board_at(int cell) { boards_.insert(cell); }
+  bool is_board(int cell) const { return boards_.count(cell) != 0; }
 
  private:
   std::mt19937 rng_;
   std::set<int> taken_;
+  std::set<int> boards_;
 };
 
 void put(std::string& out, const std::string& line) {
@@ -81,6 +85,11 @@ void spans(generator& g, std::string& out, int length) {
     put(out, join("montagna", {at, end, tipos[g.between(0, 5)]}));
     at = end + g.between(0, 10) * 50;
   }
+  // Spans out of order, over earlier ones.
+  for (int n = length > 5000 ? g.between(0, 3) : 0; n > 0; --n) {
+    const int at = g.between(10, length / 50 - 60) * 50;
+    put(out, join("montagna", {at, at + g.between(1, 30) * 50, tipos[g.between(0, 5)]}));
+  }
 }
 
 void line_objects(generator& g, std::string& out, int length) {
@@ -97,6 +106,7 @@ void line_objects(generator& g, std::string& out, int length) {
   for (int n = g.between(0, 12); n > 0; --n) {
     const int cell = g.between(2, length / 50);
     if (!g.claim(cell)) continue;
+    g.board_at(cell);
     put(out, join("cartello_indicatore", {(cell - 1) * 50}) + " (GALLERIA " + std::to_string(n) +
                  "\xB0)(Mt." + std::to_string(g.between(50, 900)) + ")  ");
   }
@@ -127,7 +137,9 @@ void stations(generator& g, std::string& out, int length, int boards) {
       at += 500;
       continue;
     }
-    if (kind < 25 && !g.claim(stop)) {
+    // A stop cell is written whatever the cell holds: it may replace a
+    // text board.
+    if (kind < 25 && !g.claim(stop) && !(g.is_board(stop) && g.chance(50))) {
       at += 500;
       continue;
     }
