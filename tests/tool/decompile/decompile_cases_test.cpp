@@ -1,0 +1,72 @@
+// Scenarios whose binary files hide how they were written: each must still
+// come back to descriptions that compile to the same bytes.
+#include <gtest/gtest.h>
+
+#include "compiler/compile_fixture.h"
+#include "tool/decompile/decompiler.h"
+
+namespace scn::tool::decompile {
+namespace {
+
+using scn::testing::crlf;
+
+struct round_trip_case {
+  const char* name;
+  std::string line_body;        // records after "[curve]"
+  std::string train_body;       // records after "[generale]"
+  const char* expect_in_train;  // a line the train description must hold, or ""
+};
+
+std::string line_of(const std::string& body) {
+  return crlf({"[generale]", "lunghezza percorso, 20000", "[curve]"}) + body + "[fine]\r\n";
+}
+
+TEST(DecompileCases, HiddenOrdersAndOverlaysComeBack) {
+  const round_trip_case cases[] = {
+      {"a span laid over an earlier, longer one",
+       crlf({"montagna, 5000, 7000, 11", "montagna, 5500, 5800, 12"}), "", ""},
+      {"two spans of their own types 100 m apart, kept apart by a span far before them",
+       crlf({"montagna, 3000, 3500, 1", "montagna, 100, 200, 2", "montagna, 3600, 4000, 2"}), "",
+       ""},
+      {"a text board replaced by a station's stop cell",
+       crlf({"cartello_indicatore, 10250, (GALLERIA)", "cartello_indicatore, 12000, (PONTE)"}),
+       crlf({"stazione, 10000, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 0, 0, 0, 0, CENTRO"}), ""},
+      {"a signal written before a station whose approach codes overwrite its own", "",
+       crlf({"segnale, 10300, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0",
+             "stazione, 10000, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 0, 0, 0, 0, CENTRO"}),
+       ""},
+      {"a record's mark of 180 on the cell the marker pass would have taken", "",
+       crlf({"rallentamento, 8000, 30, 1500, 1, 0, 0", "abbattimento, 8450, 180"}), ""},
+      {"a record's mark above 180 lowered by the pass before a signal", "",
+       crlf({"segnale, 6500, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0", "abbattimento, 6500, 200",
+             "abbattimento, 6450, 90", "rallentamento, 8000, 30, 300, 1, 0, 0"}),
+       ""},
+      {"a bare mark", "", crlf({"abbattimento, 9000, 0"}), "abbattimento,  9000, 0"},
+      {"a signal timer of 50, kept as 101", "",
+       crlf({"segnale, 5000, 2, 4, 0, 0, 0, 0, 0, 0, 0, 50"}), ""},
+      {"a station refused for its length after the other records", "",
+       crlf({"segnale, 5000, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0",
+             "stazione, 9000, 12, 650, 1, 0, 0, 4, 1, 0, 2, 1, 1, 0, 0, 0, 0, CENTRO"}),
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string train =
+        crlf({"[generale]", "velocita, 0, 100", "aderenza, 0, 90"}) + c.train_body + "[fine]\r\n";
+    const compiled original =
+        compile_descriptions("CASO", "7", line_of(c.line_body), train, /*with_plan=*/true);
+    ASSERT_TRUE(original.fatal_error.empty());
+    const decompiled d = decompile(original.files);
+    for (const auto& f : d.findings) ADD_FAILURE() << f.where << ": " << f.what;
+    const compiled again = compile_descriptions("CASO", "7", d.line_text, d.train_text, true);
+    EXPECT_TRUE(again.files.cells == original.files.cells);
+    EXPECT_TRUE(again.files.items == original.files.items);
+    EXPECT_TRUE(again.files.plan == original.files.plan);
+    if (*c.expect_in_train != '\0') {
+      EXPECT_NE(d.train_text.find(c.expect_in_train), std::string::npos) << d.train_text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace scn::tool::decompile
