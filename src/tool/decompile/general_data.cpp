@@ -24,8 +24,9 @@ line_general recover_line_general(const recovery& r) {
     r.note(row_name(train_row),
            "repetition code count " + std::to_string(train.position) + " (only 4, 9 or 0)");
   }
-  if (train.position == 4 && train.end == 0) {
-    r.note(row_name(train_row), "repetition code count 4 with a second value of 0");
+  if (train.position != 0 && train.end == 0) {
+    r.note(row_name(train_row), "repetition code count " + std::to_string(train.position) +
+                                    " with a second value of 0, which stores the count 0");
   }
   recover_km_references(r, g);
   return g;
