@@ -65,7 +65,7 @@ void note_unplaceable_kinds(const recovery& r) {
 line_description recover_line(const recovery& r, bool with_plan) {
   line_description d;
   d.general = recover_line_general(r);
-  if (with_plan) d.curves = recover_curves(r);
+  if (with_plan) d.curves = recover_curves(r, d.stopped);
   d.gradients = recover_gradients(r);
   d.spans = recover_spans(r);
   d.speed_posts = recover_speed_posts(r);

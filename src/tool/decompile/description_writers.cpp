@@ -62,6 +62,11 @@ std::string write_line_description(const line_description& d) {
   aligned_rows boards;
   for (const auto& b : d.text_boards) boards.add_with_text(k::text_board, {b.position}, b.text);
   put_rows(out, line_section::text_boards, boards);
+  if (d.stopped) {
+    aligned_rows stop;
+    stop.add(k::curve_without_class, {0, 0});
+    stop.write(out);
+  }
   put_line(out, line_section::end);
   return out;
 }

@@ -59,6 +59,9 @@ struct line_description {
   std::vector<span_row> spans;
   std::vector<speed_post_row> speed_posts;
   std::vector<text_board_row> text_boards;  // in board-row order, 80 first
+  // The line half was stopped by a refused record after the last of these:
+  // the file ends its body with a curve record the compiler refuses.
+  bool stopped = false;
 };
 
 struct train_general {

@@ -15,9 +15,12 @@ line_general recover_line_general(const recovery& r) {
   const item_record& train = items[train_row];
   g.repetition_first = train.start;
   g.repetition_second = train.end;
+  // Values off the 50 m grid stop the general part before the code count
+  // is stored.
+  const bool counted = train.start % 50 == 0 && train.end % 50 == 0;
   if (train.position == 9) {
     g.nine_codes = true;
-  } else if (train.position == 0 && train.end != 0) {
+  } else if (counted && train.position == 0 && train.end != 0) {
     r.note(row_name(train_row), "repetition code count 0 with a second value of " +
                                     std::to_string(train.end) + " (0 only goes with 0)");
   } else if (train.position != 4 && train.position != 0) {

@@ -6,6 +6,7 @@
 // compiler stays the only place that knows it.
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "output/plan_file.h"
 #include "tool/decompile/description_writers.h"
@@ -56,40 +57,47 @@ int class_of(double turn) {
   return turn > 0 ? best : -best;
 }
 
-// The tags the compiler leaves: integers at points 0 and 1, reals up to
-// plan_length - 2, the last two points empty.
-bool plan_shape_fits(const recovery& r, std::size_t points) {
+// The last point the walk reached, when the tags are those the compiler
+// leaves: integers at points 0 and 1, reals from point 2 on, the rest empty.
+// A walk that ended before plan_length - 2 was cut short by a refused
+// record; a plan left all empty was never started.
+std::optional<std::size_t> walked_points(const recovery& r, std::size_t points) {
   const track_plan& plan = r.in.plan;
   const std::int64_t expected = std::int64_t{r.in.items[run_row].end} + 7000 + 1;
   if (static_cast<std::int64_t>(points) != expected) {
     r.note("plan file", std::to_string(points) + " points where a line of " +
                             std::to_string(r.in.items[run_row].end) + " m has " +
                             std::to_string(expected));
-    return false;
+    return std::nullopt;
   }
+  std::size_t last = 0;
+  while (last + 1 < points && plan.tag(last + 1, 0) != plan_tag::empty) ++last;
   for (std::size_t k = 0; k < points; ++k) {
-    const plan_tag want = k < 2            ? plan_tag::integer
-                          : k + 2 < points ? plan_tag::real
-                                           : plan_tag::empty;
+    const bool started = plan.tag(0, 0) != plan_tag::empty;
+    const plan_tag want = !started || k > last ? plan_tag::empty
+                          : k < 2              ? plan_tag::integer
+                                               : plan_tag::real;
     for (int axis = 0; axis < 2; ++axis) {
-      if (plan.tag(k, axis) != want) {
+      if (plan.tag(k, axis) != want || (k + 2 >= points && want != plan_tag::empty)) {
         r.note("plan point " + std::to_string(k),
-               "element of a type the compiler never puts "
-               "there");
-        return false;
+               "element of a type the compiler never puts there");
+        return std::nullopt;
       }
     }
   }
-  return true;
+  return last;
 }
 
 }  // namespace
 
-std::vector<curve_row> recover_curves(const recovery& r) {
+std::vector<curve_row> recover_curves(const recovery& r, bool& walk_cut_short) {
   std::vector<curve_row> rows;
   const std::size_t points = r.in.plan.points();
-  if (!plan_shape_fits(r, points)) return rows;
-  const std::size_t last = points - 3;  // plan_length - 2
+  const auto walked = walked_points(r, points);
+  walk_cut_short = false;
+  // Points 0 and 1 are set once the general part has been read.
+  if (!walked || *walked < 1) return rows;
+  const std::size_t last = *walked;
   int run_class = 0;
   std::size_t run_start = 0;
   const auto close_run = [&](std::size_t end) {
@@ -106,6 +114,12 @@ std::vector<curve_row> recover_curves(const recovery& r) {
     run_start = k;
   }
   close_run(last + 1);
+  if (last + 3 < points) {
+    // The walk ends where its last curve record ended; a straight end
+    // needs a curve of length 0 there.
+    walk_cut_short = true;
+    if (run_class == 0) rows.push_back({static_cast<std::int32_t>(last), 0, 1, false});
+  }
   return rows;
 }
 

@@ -21,6 +21,8 @@ inline constexpr std::string_view repetition_9 = "ripetizione segnali 9 codici";
 // Followed by the class digit: "curvad4" turns right, "curvas4" left.
 inline constexpr std::string_view curve_right = "curvad";
 inline constexpr std::string_view curve_left = "curvas";
+// A curve keyword without a class digit, which the compiler refuses.
+inline constexpr std::string_view curve_without_class = "curva";
 inline constexpr std::string_view gradient = "pendenza";
 inline constexpr std::string_view span = "montagna";
 inline constexpr std::string_view speed_post = "indicatori_vmax";

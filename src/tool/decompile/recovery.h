@@ -71,7 +71,9 @@ std::vector<slowdown_row> recover_slowdowns(const recovery& r);
 std::vector<train_object> recover_approach_order(const recovery& r, const train_description& t);
 
 // Curves from the plan: the turn between consecutive steps gives each
-// metre's class and direction. Needs a plan.
-std::vector<curve_row> recover_curves(const recovery& r);
+// metre's class and direction. Needs a plan. `walk_cut_short` tells that
+// the plan ends before the line does: a refused line record stopped the
+// line half there.
+std::vector<curve_row> recover_curves(const recovery& r, bool& walk_cut_short);
 
 }  // namespace scn::tool::decompile

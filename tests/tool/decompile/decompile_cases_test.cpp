@@ -18,7 +18,11 @@ struct round_trip_case {
 };
 
 std::string line_of(const std::string& body) {
-  return crlf({"[generale]", "lunghezza percorso, 20000", "[curve]"}) + body + "[fine]\r\n";
+  // A body that begins with a general record puts it before "[curve]".
+  const bool general = body.rfind("ripetizione", 0) == 0;
+  const std::size_t split = general ? body.find("\r\n") + 2 : 0;
+  return crlf({"[generale]", "lunghezza percorso, 20000"}) + body.substr(0, split) + "[curve]\r\n" +
+         body.substr(split) + "[fine]\r\n";
 }
 
 TEST(DecompileCases, HiddenOrdersAndOverlaysComeBack) {
@@ -41,6 +45,17 @@ TEST(DecompileCases, HiddenOrdersAndOverlaysComeBack) {
        crlf({"segnale, 6500, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0", "abbattimento, 6500, 200",
              "abbattimento, 6450, 90", "rallentamento, 8000, 30, 300, 1, 0, 0"}),
        ""},
+      {"a line half stopped by a board on a speed post's cell, the plan ending with a curve",
+       crlf({"curvad3, 1000, 200", "pendenza, 2000, 6",
+             "indicatori_vmax, 600, 90, 95, 95, 0, 0, 0, 0, 0",
+             "cartello_indicatore, 600, (GALLERIA)", "pendenza, 4000, 8"}),
+       crlf({"stazione, 10000, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 0, 0, 0, 0, CENTRO"}), ""},
+      {"a line half stopped by a post on a board's cell, the plan ending straight",
+       crlf({"curvas2, 3000, 100", "cartello_indicatore, 5000, (PONTE)", "pendenza, 3500, 6",
+             "curvad1, 3300, 50", "indicatori_vmax, 5000, 90, 95, 95, 0, 0, 0, 0, 0"}),
+       "", ""},
+      {"a general part stopped by a repetition value off the grid",
+       crlf({"ripetizione segnali 4 codici, 75, 100", "pendenza, 2000, 6"}), "", ""},
       {"a bare mark", "", crlf({"abbattimento, 9000, 0"}), "abbattimento,  9000, 0"},
       {"a signal timer of 50, kept as 101", "",
        crlf({"segnale, 5000, 2, 4, 0, 0, 0, 0, 0, 0, 0, 50"}), ""},
