@@ -3,7 +3,7 @@
 // type 2, and the 2nd, 4th, 6th and 8th cells before it carry the approach
 // code 10 × (3 × sx + dx) + k. Where those codes survive they tell
 // 3 × sx + dx apart from rapp.
-#include <map>
+#include "model/rounding.h"
 
 #include "model/cell_kind.h"
 #include "tool/decompile/recovery.h"
@@ -12,21 +12,21 @@ namespace scn::tool::decompile {
 
 namespace {
 
-// The type sum 3 × sx + dx that the approach codes before cell i name, most
-// often first; nothing where none of them names one that fits value4.
-std::optional<std::int32_t> approach_type(const recovery& r, std::size_t i, std::int16_t value4) {
-  std::map<std::int32_t, int> votes;
-  for (int k = 1; k <= 4; ++k) {
-    if (i < static_cast<std::size_t>(2 * k)) break;
-    const int a = r.in.cells[i - 2 * k].approach;
-    if (a < k || (a - k) % 10 != 0) continue;
-    const std::int32_t q = (a - k) / 10;
-    if ((value4 - q) % 10 == 0) ++votes[q];
-  }
-  std::optional<std::int32_t> best;
+// The type sum q = 3 × sx + dx that the approach codes before cell i name
+// (each the low byte of 10 × q + k), among the sums that leave rapp whole in
+// value4 = rapp × 10 + q; the smallest that the most codes agree with.
+std::int32_t approach_type(const recovery& r, std::size_t i, std::int16_t value4) {
+  const std::int32_t unit = ((value4 % 10) + 10) % 10;
+  std::int32_t best = unit;
   int best_votes = 0;
-  for (const auto& [q, n] : votes)
-    if (n > best_votes) best = q, best_votes = n;
+  for (std::int32_t q = unit; q < unit + 260; q += 10) {
+    for (const std::int32_t sum : {q, unit - (q - unit) - 10}) {
+      int votes = 0;
+      for (int k = 1; k <= 4 && i >= static_cast<std::size_t>(2 * k); ++k)
+        if (r.in.cells[i - 2 * k].approach == low_byte(10 * std::int64_t{sum} + k)) ++votes;
+      if (votes > best_votes) best = sum, best_votes = votes;
+    }
+  }
   return best;
 }
 
@@ -53,8 +53,7 @@ std::vector<signal_row> recover_signals(const recovery& r) {
     split_pair(c.value1, s.s1, s.d1);
     split_pair(c.value2, s.s2, s.d2);
     split_pair(c.value3, s.s3, s.d3);
-    std::int32_t q = ((c.value4 % 10) + 10) % 10;
-    if (const auto seen = approach_type(r, i, c.value4)) q = *seen;
+    const std::int32_t q = approach_type(r, i, c.value4);
     s.rapp = (c.value4 - q) / 10;
     if (c.timer != 0) {
       // Only a signal of type 2 keeps its timer.

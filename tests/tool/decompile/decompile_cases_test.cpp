@@ -57,6 +57,8 @@ TEST(DecompileCases, HiddenOrdersAndOverlaysComeBack) {
       {"a general part stopped by a repetition value off the grid",
        crlf({"ripetizione segnali 4 codici, 75, 100", "pendenza, 2000, 6"}), "", ""},
       {"a bare mark", "", crlf({"abbattimento, 9000, 0"}), "abbattimento,  9000, 0"},
+      {"a signal type whose approach codes pass 255", "",
+       crlf({"segnale, 5000, 9, 3, 0, 0, 2, 0, 0, 0, 0, 0"}), ""},
       {"a signal timer of 50, kept as 101", "",
        crlf({"segnale, 5000, 2, 4, 0, 0, 0, 0, 0, 0, 0, 50"}), ""},
       {"a station refused for its length after the other records", "",
