@@ -17,15 +17,21 @@ bool is(const track_cell& c, cell_kind k) {
   return c.kind == code(k);
 }
 
-// The first unclaimed end cell after `start` with the start's values.
+// The first unclaimed end cell after `start` with the start's values, or
+// the nearest one before it (a negative length).
 std::optional<std::size_t> end_cell(const recovery& r, std::size_t start,
                                     const std::set<std::size_t>& claimed) {
-  const track_cell& s = r.in.cells[start];
-  for (std::size_t e = start + 1; e < r.in.cells.size(); ++e) {
-    const track_cell& c = r.in.cells[e];
-    if (!is(c, cell_kind::slowdown_end) || claimed.count(e) != 0) continue;
-    if (c.value1 == s.value1 && c.value2 == s.value2 && c.value3 == s.value3) return e;
-  }
+  const auto& cells = r.in.cells;
+  const auto fits = [&](std::size_t e) {
+    const track_cell& c = cells[e];
+    return is(c, cell_kind::slowdown_end) && claimed.count(e) == 0 &&
+           c.value1 == cells[start].value1 && c.value2 == cells[start].value2 &&
+           c.value3 == cells[start].value3;
+  };
+  for (std::size_t e = start + 1; e < cells.size(); ++e)
+    if (fits(e)) return e;
+  for (std::size_t e = start; e-- > 0;)
+    if (fits(e)) return e;
   return std::nullopt;
 }
 

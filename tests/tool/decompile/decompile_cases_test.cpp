@@ -56,6 +56,8 @@ TEST(DecompileCases, HiddenOrdersAndOverlaysComeBack) {
        "", ""},
       {"a general part stopped by a repetition value off the grid",
        crlf({"ripetizione segnali 4 codici, 75, 100", "pendenza, 2000, 6"}), "", ""},
+      {"a slowdown of negative length", "", crlf({"rallentamento, 9000, 60, -300, 1, 1, 0"}),
+       "rallentamento,  9000, 60, -300, 1, 1, 0"},
       {"a bare mark", "", crlf({"abbattimento, 9000, 0"}), "abbattimento,  9000, 0"},
       {"a signal type whose approach codes pass 255", "",
        crlf({"segnale, 5000, 9, 3, 0, 0, 2, 0, 0, 0, 0, 0"}), ""},
