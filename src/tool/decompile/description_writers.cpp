@@ -127,6 +127,18 @@ void put_stations_and_signals(std::string& out, const train_description& d) {
   put_rows(out, train_section::signals, signals);
 }
 
+void put_marks_and_refused_station(std::string& out, const train_description& d) {
+  aligned_rows marks;
+  for (const auto& m : d.reduction_marks)
+    marks.add(train_keyword::reduction_mark, {m.position, m.value});
+  marks.write(out);
+  if (d.refused_station) {
+    aligned_rows refused;
+    add_station(refused, *d.refused_station);
+    refused.write(out);
+  }
+}
+
 }  // namespace
 
 std::string write_train_description(const train_description& d) {
@@ -140,14 +152,8 @@ std::string write_train_description(const train_description& d) {
   for (const auto& s : d.speed) speed.add(k::speed, {s.position, s.value});
   put_rows(out, train_section::speed, speed);
   put_stations_and_signals(out, d);
-  aligned_rows marks;
-  for (const auto& m : d.reduction_marks) marks.add(k::reduction_mark, {m.position, m.value});
-  put_rows(out, train_section::reduction_marks, marks);
-  if (d.refused_station) {
-    aligned_rows refused;
-    add_station(refused, *d.refused_station);
-    refused.write(out);
-  }
+  put_marks_and_refused_station(out, d);
+  put_line(out, train_section::codes);
   put_line(out, train_section::end);
   return out;
 }

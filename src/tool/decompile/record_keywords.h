@@ -59,8 +59,9 @@ inline constexpr std::string_view speed = "[vel_limite]";
 inline constexpr std::string_view stations = "[stazioni]";
 inline constexpr std::string_view slowdowns = "[rallentamenti]";
 inline constexpr std::string_view signals = "[segnali]";
-// Matches no record test, as every section line must.
-inline constexpr std::string_view reduction_marks = "[abbattimenti]";
+// Written empty; reduction marks have no section of their own and follow
+// the signals.
+inline constexpr std::string_view codes = "[codici]";
 inline constexpr std::string_view end = "[fine]";
 }  // namespace train_section
 
