@@ -2,17 +2,20 @@
 // marks the marker pass adds after compilation. The pass only ever puts
 // marks of speed 180 on free cells (and lowers a record's mark above 180 to
 // 180), so a bare mark or a mark of any other speed is a record's. Which
-// marks of 180 are records is settled by compiling: a record takes a cell
-// the pass would have used, which moves the pass's mark to its next choice.
+// marks of 180 are records is a search: a record takes a cell the pass would
+// have used, which moves the pass's mark to its next choice. The compiler
+// gives the cells before the pass twice, without the ambiguous records and
+// with all of them; each candidate set of records takes its cells from the
+// one or the other, and the pass itself runs on the result.
 #include <optional>
 #include <set>
 #include <utility>
 
+#include "compiler/memorizza_dati.h"
 #include "model/cell_kind.h"
-#include "output/cell_file.h"
+#include "output/marker_pass.h"
 #include "tool/decompile/description_writers.h"
 #include "tool/decompile/reduction_marks.h"
-#include "tool/decompile/round_trip.h"
 
 namespace scn::tool::decompile {
 
@@ -37,8 +40,20 @@ reduction_mark_row record_for(std::size_t i, const track_cell& c) {
   return {fill_position(i), value};
 }
 
-// How far the compiled marks are from the wanted ones: the first cell where
-// they differ and how many cells differ.
+// The model as the compiler leaves it, before the marker pass.
+scenario compiled_model(const std::string& line_name, const std::string& train_number,
+                        const std::string& line_text, const std::string& train_text) {
+  scenario s;
+  s.line_name = line_name;
+  s.train_number = train_number;
+  reset_item_table(s);
+  memory_description_files files(line_text, train_text);
+  memorizza_dati(s, files);
+  return s;
+}
+
+// How far the marks after the pass are from the wanted ones: the first cell
+// where they differ and how many cells differ.
 struct mark_distance {
   std::size_t first = 0;
   std::size_t count = 0;
@@ -51,27 +66,22 @@ constexpr std::size_t all_agree = static_cast<std::size_t>(-1);
 
 class mark_search {
  public:
-  mark_search(const recovery& r, const std::string& line_name, const std::string& train_number,
-              const std::string& line_text, train_description& t)
-      : r_(r), line_name_(line_name), train_number_(train_number), line_text_(line_text), t_(t) {}
+  mark_search(const recovery& r, scenario without, scenario with)
+      : r_(r), without_(std::move(without)), with_(std::move(with)) {}
+
+  bool usable() const { return without_.track_cells.size() == r_.in.cells.size(); }
 
   mark_distance distance(const std::set<std::size_t>& records) {
-    t_.reduction_marks.clear();
-    for (const std::size_t i : records) t_.reduction_marks.push_back(record_for(i, r_.in.cells[i]));
-    const auto out = compile_descriptions(line_name_, train_number_, line_text_,
-                                          write_train_description(t_), /*with_plan=*/false);
-    std::vector<track_cell> compiled;
-    try {
-      compiled = decode_cell_file(out.files.cells);
-    } catch (const std::exception&) {
-      return {0, all_agree};
-    }
+    work_ = without_;
+    for (const std::size_t i : records)
+      if (i < with_.track_cells.size()) work_.track_cells[i] = with_.track_cells[i];
+    signal_marker_pass(work_);
     const auto& cells = r_.in.cells;
-    if (compiled.size() != cells.size()) return {0, all_agree};
     mark_distance d{all_agree, 0};
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (!is_mark(cells[i]) && !is_mark(compiled[i])) continue;
-      if (same_mark(cells[i], compiled[i])) continue;
+      const track_cell& got = work_.track_cells[i];
+      if (!is_mark(cells[i]) && !is_mark(got)) continue;
+      if (same_mark(cells[i], got)) continue;
       if (d.count++ == 0) d.first = i;
     }
     return d;
@@ -79,16 +89,54 @@ class mark_search {
 
  private:
   const recovery& r_;
-  const std::string& line_name_;
-  const std::string& train_number_;
-  const std::string& line_text_;
-  train_description& t_;
+  scenario without_, with_, work_;
 };
 
 // Marks of 180 within this many cells of the first disagreement are tried as
 // records: the pass's candidates for one mark lie at most two cells apart,
-// the spacing along a slowdown eight.
-constexpr std::size_t search_reach = 8;
+// and a mark along a slowdown moves the next one, eight cells on, with it.
+constexpr std::size_t search_reach = 16;
+
+using record_set = std::set<std::size_t>;
+
+std::vector<std::size_t> near(const record_set& ambiguous, std::size_t at) {
+  std::vector<std::size_t> out;
+  const auto low = ambiguous.lower_bound(at >= search_reach ? at - search_reach : 0);
+  for (auto it = low; it != ambiguous.end() && *it <= at + search_reach; ++it) out.push_back(*it);
+  return out;
+}
+
+record_set toggled(record_set records, std::size_t a) {
+  if (!records.erase(a)) records.insert(a);
+  return records;
+}
+
+// Each step takes the change of one ambiguous mark, or failing that of two,
+// that moves the first disagreement furthest, until the marks agree.
+record_set search_records(mark_search& search, const record_set& ambiguous, record_set records) {
+  mark_distance now = search.distance(records);
+  for (std::size_t step = 0; step <= 2 * ambiguous.size() && now.count != 0; ++step) {
+    std::optional<std::pair<record_set, mark_distance>> best;
+    const auto consider = [&](record_set tried) {
+      const mark_distance d = search.distance(tried);
+      if (d.better_than(best ? best->second : now)) best = std::pair{std::move(tried), d};
+    };
+    const auto candidates = near(ambiguous, now.first);
+    for (const auto a : candidates) consider(toggled(records, a));
+    for (std::size_t x = 0; !best && x < candidates.size(); ++x)
+      for (std::size_t y = x + 1; y < candidates.size(); ++y)
+        consider(toggled(toggled(records, candidates[x]), candidates[y]));
+    if (!best) break;
+    records = std::move(best->first);
+    now = best->second;
+  }
+  return records;
+}
+
+void put_records(train_description& t, const recovery& r, const record_set& records) {
+  t.reduction_marks.clear();
+  for (const std::size_t i : records) t.reduction_marks.push_back(record_for(i, r.in.cells[i]));
+}
 
 }  // namespace
 
@@ -96,34 +144,32 @@ void recover_reduction_marks(const recovery& r, const std::string& line_name,
                              const std::string& train_number, const std::string& line_text,
                              train_description& t) {
   const auto& cells = r.in.cells;
-  std::set<std::size_t> records, ambiguous;
+  record_set records, ambiguous;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const track_cell& c = cells[i];
     if (!is_mark(c)) continue;
     const bool pass_like = c.kind == code(cell_kind::reduction_mark) && c.value1 == pass_speed;
     (pass_like ? ambiguous : records).insert(i);
   }
-  // Starting from the marks only a record can give, each step takes the
-  // single change of the ambiguous marks (record or the pass's) that moves
-  // the first disagreement furthest, until the compiled marks agree.
-  mark_search search(r, line_name, train_number, line_text, t);
-  mark_distance now = search.distance(records);
-  for (std::size_t step = 0; step <= 2 * ambiguous.size() && now.count != 0; ++step) {
-    std::optional<std::pair<std::set<std::size_t>, mark_distance>> best;
-    const auto low =
-        ambiguous.lower_bound(now.first >= search_reach ? now.first - search_reach : 0);
-    for (auto it = low; it != ambiguous.end() && *it <= now.first + search_reach; ++it) {
-      std::set<std::size_t> tried = records;
-      if (!tried.erase(*it)) tried.insert(*it);
-      const mark_distance d = search.distance(tried);
-      if (d.better_than(best ? best->second : now)) best = std::pair{tried, d};
+  put_records(t, r, records);
+  scenario without = compiled_model(line_name, train_number, line_text, write_train_description(t));
+  record_set all = records;
+  all.insert(ambiguous.begin(), ambiguous.end());
+  put_records(t, r, all);
+  scenario with = compiled_model(line_name, train_number, line_text, write_train_description(t));
+  mark_search search(r, std::move(without), std::move(with));
+  if (search.usable() && !ambiguous.empty()) {
+    // From no ambiguous record first; where that gets stuck, from all of
+    // them, keeping whichever comes closer.
+    const record_set from_none = search_records(search, ambiguous, records);
+    const mark_distance none_distance = search.distance(from_none);
+    records = from_none;
+    if (none_distance.count != 0) {
+      const record_set from_all = search_records(search, ambiguous, all);
+      if (search.distance(from_all).better_than(none_distance)) records = from_all;
     }
-    if (!best) break;
-    records = best->first;
-    now = best->second;
   }
-  t.reduction_marks.clear();
-  for (const std::size_t i : records) t.reduction_marks.push_back(record_for(i, cells[i]));
+  put_records(t, r, records);
 }
 
 }  // namespace scn::tool::decompile

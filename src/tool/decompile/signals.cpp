@@ -12,20 +12,33 @@ namespace scn::tool::decompile {
 
 namespace {
 
-// The type sum q = 3 × sx + dx that the approach codes before cell i name
-// (each the low byte of 10 × q + k), among the sums that leave rapp whole in
-// value4 = rapp × 10 + q; the smallest that the most codes agree with.
+// How many of the approach codes before cell i the type sum q would write
+// (each the low byte of 10 × q + k).
+int approach_votes(const recovery& r, std::size_t i, std::int32_t q) {
+  int votes = 0;
+  for (int k = 1; k <= 4 && i >= static_cast<std::size_t>(2 * k); ++k)
+    if (r.in.cells[i - 2 * k].approach == low_byte(10 * std::int64_t{q} + k)) ++votes;
+  return votes;
+}
+
+// The type sum q = 3 × sx + dx that the approach codes before cell i name,
+// among the sums that leave rapp whole in value4 = rapp × 10 + q. Sums of
+// the usual types (sx and dx 0 to 2, so q below 10) and the next ones up to
+// 29 come first: a code of another signal that happens to match a sum whose
+// codes wrap past 255 must not outvote them.
 std::int32_t approach_type(const recovery& r, std::size_t i, std::int16_t value4) {
   const std::int32_t unit = ((value4 % 10) + 10) % 10;
   std::int32_t best = unit;
   int best_votes = 0;
-  for (std::int32_t q = unit; q < unit + 260; q += 10) {
-    for (const std::int32_t sum : {q, unit - (q - unit) - 10}) {
-      int votes = 0;
-      for (int k = 1; k <= 4 && i >= static_cast<std::size_t>(2 * k); ++k)
-        if (r.in.cells[i - 2 * k].approach == low_byte(10 * std::int64_t{sum} + k)) ++votes;
-      if (votes > best_votes) best = sum, best_votes = votes;
-    }
+  const auto consider = [&](std::int32_t q) {
+    const int votes = approach_votes(r, i, q);
+    if (votes > best_votes) best = q, best_votes = votes;
+  };
+  for (std::int32_t q = unit; q < 30; q += 10) consider(q);
+  if (best_votes > 0) return best;
+  for (std::int32_t q = unit + 30; q < unit + 260; q += 10) {
+    consider(q);
+    consider(unit - (q - unit) - 10);
   }
   return best;
 }

@@ -25,6 +25,9 @@ class generator {
   // Text boards, which a station's stop cell may replace.
   void board_at(int cell) { boards_.insert(cell); }
   bool is_board(int cell) const { return boards_.count(cell) != 0; }
+  // Reduction marks on the cells the marker pass will look at, written with
+  // the other marks.
+  std::vector<std::string> marks_near_slowdowns;
 
  private:
   std::mt19937 rng_;
@@ -156,7 +159,7 @@ void stations(generator& g, std::string& out, int length, int boards) {
 
 void slowdowns(generator& g, std::string& out, int length) {
   put(out, "[rallentamenti]");
-  for (int n = g.between(0, 4); n > 0; --n) {
+  for (int n = g.between(0, 10); n > 0; --n) {
     const int s = g.between(3, length / 50 - 40);
     const int e = s + g.between(0, 30);
     const bool warned = (s - 1) * 50 > 1500;
@@ -169,6 +172,12 @@ void slowdowns(generator& g, std::string& out, int length) {
     for (const int c : cells) free = free && !g.is_taken(c);
     if (!free) continue;
     for (const int c : cells) g.claim(c);
+    for (const int d : {-5, -6, -7, -11, -12, -18, 7, 8, 9, 15, 16, 17, -23, -22}) {
+      const int values[] = {180, 180, 200, 30, 0};
+      if (g.chance(35) && g.claim(s + d))
+        g.marks_near_slowdowns.push_back(
+            join("abbattimento", {(s + d) * 50, values[g.between(0, 4)]}));
+    }
     put(out,
         join("rallentamento", {(s - 1) * 50, g.between(2, 24) * 5, (e - s) * 50, g.between(0, 1),
                                f_ta, g.chance(30) ? g.between(1, 9) * 10 : 0}));
@@ -177,7 +186,7 @@ void slowdowns(generator& g, std::string& out, int length) {
 
 void signals(generator& g, std::string& out, int length) {
   put(out, "[segnali]");
-  for (int at = g.between(2, 40) * 50; at < length; at += g.between(1, 40) * 50) {
+  for (int at = g.between(2, 40) * 50; at < length; at += g.between(1, 10) * 50) {
     const int cell = at / 50 + 1;
     if (!g.claim(cell)) continue;
     const int sx = g.between(1, 2);
@@ -190,6 +199,7 @@ void signals(generator& g, std::string& out, int length) {
 
 void reduction_marks(generator& g, std::string& out, int length) {
   put(out, "[codici]");
+  for (const auto& m : g.marks_near_slowdowns) put(out, m);
   for (int n = g.between(0, 3); n > 0; --n) {
     const int cell = g.between(2, length / 50);
     if (!g.claim(cell)) continue;
