@@ -20,18 +20,33 @@ constexpr std::uint8_t first_kind_without_stop = 25;
 
 using writers_by_cell = std::map<std::size_t, std::vector<writer>>;
 
-void station_writers(const recovery& r, const train_description& t, writers_by_cell& out) {
-  for (std::size_t n = 0; n < t.stations.size(); ++n) {
-    const item_record& row = r.in.items[n + 1];
-    if (row.kind >= first_kind_without_stop || row.kind == 5 || row.kind == 6) continue;
-    for (int k = 1; k <= 4; ++k) {
-      const double at = row.end / 50.0 - k - 1;
-      if (!(at > 1.0)) continue;
-      const std::int64_t i = nearest(at);
-      if (i < static_cast<std::int64_t>(r.in.cells.size()))
-        out[static_cast<std::size_t>(i)].push_back({n, low_byte(80 + k)});
-    }
+// The approach codes of the station in item row `row`, by cell.
+std::map<std::size_t, std::uint8_t> station_codes(const recovery& r, std::size_t row_index) {
+  std::map<std::size_t, std::uint8_t> codes;
+  const item_record& row = r.in.items[row_index];
+  if (row.kind >= first_kind_without_stop || row.kind == 5 || row.kind == 6) return codes;
+  for (int k = 1; k <= 4; ++k) {
+    const double at = row.end / 50.0 - k - 1;
+    if (!(at > 1.0)) continue;
+    const std::int64_t i = nearest(at);
+    if (i < static_cast<std::int64_t>(r.in.cells.size()))
+      codes[static_cast<std::size_t>(i)] = low_byte(80 + k);
   }
+  return codes;
+}
+
+void station_writers(const recovery& r, const train_description& t, writers_by_cell& out) {
+  for (std::size_t n = 0; n < t.stations.size(); ++n)
+    for (const auto& [cell, code] : station_codes(r, n + 1)) out[cell].push_back({n, code});
+}
+
+// A refused station is written last: the codes it wrote stand whatever the
+// others wrote before, so those cells ask for no order.
+void drop_cells_of_refused_station(const recovery& r, const train_description& t,
+                                   writers_by_cell& writers) {
+  if (!t.refused_station) return;
+  for (const auto& [cell, code] : station_codes(r, t.stations.size() + 1))
+    if (r.in.cells[cell].approach == code) writers[cell].clear();
 }
 
 void signal_writers(const recovery& r, const train_description& t, writers_by_cell& out) {
@@ -53,6 +68,7 @@ std::vector<std::vector<std::size_t>> constraints(const recovery& r, const write
                                                   std::size_t objects) {
   std::vector<std::vector<std::size_t>> after(objects);
   for (const auto& [cell, list] : writers) {
+    if (list.empty()) continue;
     const std::uint8_t seen = r.in.cells[cell].approach;
     const writer* winner = nullptr;
     for (const auto& w : list)
@@ -74,6 +90,7 @@ std::vector<train_object> recover_approach_order(const recovery& r, const train_
   writers_by_cell writers;
   station_writers(r, t, writers);
   signal_writers(r, t, writers);
+  drop_cells_of_refused_station(r, t, writers);
   for (std::size_t i = 0; i < r.in.cells.size(); ++i)
     if (r.in.cells[i].approach != 0 && writers.count(i) == 0)
       r.note(cell_name(i), "approach code " + std::to_string(r.in.cells[i].approach) +

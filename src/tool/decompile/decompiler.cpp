@@ -73,12 +73,12 @@ line_description recover_line(const recovery& r, bool with_plan) {
   return d;
 }
 
-train_description recover_train(const recovery& r) {
+train_description recover_train(const recovery& r, std::size_t boards) {
   train_description t;
   t.general = recover_train_general(r);
   t.adhesion = recover_adhesion_profile(r);
   t.speed = recover_speed_profile(r);
-  t.stations = recover_stations(r, t.refused_station);
+  t.stations = recover_stations(r, boards, t.refused_station);
   t.slowdowns = recover_slowdowns(r);
   t.signals = recover_signals(r);
   t.order = recover_approach_order(r, t);
@@ -109,7 +109,7 @@ decompiled decompile(const binary_files& files) {
   check_shape(r);
   note_unplaceable_kinds(r);
   const line_description line = recover_line(r, files.plan.has_value());
-  train_description train = recover_train(r);
+  train_description train = recover_train(r, line.text_boards.size());
   out.line_text = write_line_description(line);
   recover_reduction_marks(r, out.line_name, out.train_number, out.line_text, train);
   out.train_text = write_train_description(train);

@@ -123,10 +123,11 @@ struct train_description {
   // signals.
   std::vector<train_object> order;
   std::vector<reduction_mark_row> reduction_marks;
-  // A station the compiler refused before storing its values (a position
-  // off the 50 m grid or beyond the line, a length off the 100 m grid): its
-  // row keeps only the position and the kind. The refusal ended the
-  // compilation, so it is written last.
+  // A station the compiler refused: before storing its values (a position
+  // off the 50 m grid or beyond the line, a length off the 100 m grid: its
+  // row keeps only the position and the kind), or after storing it whole
+  // because the station rows were full. The refusal ended the compilation,
+  // so it is written last.
   std::optional<station_row> refused_station;
 };
 

@@ -60,9 +60,11 @@ std::vector<span_row> recover_spans(const recovery& r);
 std::vector<speed_post_row> recover_speed_posts(const recovery& r);
 std::vector<text_board_row> recover_text_boards(const recovery& r);
 
-// The stations in row order; a last row that a refusal left with only its
-// position and kind goes to `refused`.
-std::vector<station_row> recover_stations(const recovery& r, std::optional<station_row>& refused);
+// The stations in row order. A last station the compiler refused goes to
+// `refused`: a row left with only its position and kind, or the station that
+// took the last row the `boards` board rows leave.
+std::vector<station_row> recover_stations(const recovery& r, std::size_t boards,
+                                          std::optional<station_row>& refused);
 std::vector<signal_row> recover_signals(const recovery& r);
 std::vector<slowdown_row> recover_slowdowns(const recovery& r);
 

@@ -98,13 +98,18 @@ station_row refused_record(const item_record& row) {
 
 }  // namespace
 
-std::vector<station_row> recover_stations(const recovery& r, std::optional<station_row>& refused) {
+std::vector<station_row> recover_stations(const recovery& r, std::size_t boards,
+                                          std::optional<station_row>& refused) {
   std::vector<station_row> out;
   int last = last_station_row(r);
   if (last > 0 && refused_early(r.in.items[last])) {
     refused = refused_record(r.in.items[last]);
     --last;
   }
+  // The station that takes the last row the boards leave is stored whole and
+  // then refused: nothing after it was compiled.
+  const bool rows_full =
+      !refused && last > 0 && last == first_board_row - 1 - static_cast<int>(boards);
   for (int row_index = 1; row_index <= last; ++row_index) {
     const item_record& row = r.in.items[row_index];
     station_row s;
@@ -128,6 +133,10 @@ std::vector<station_row> recover_stations(const recovery& r, std::optional<stati
       r.note(row_name(row_index), "station name with " + *why);
     recover_area(r, row_index, s);
     out.push_back(s);
+  }
+  if (rows_full) {
+    refused = out.back();
+    out.pop_back();
   }
   return out;
 }

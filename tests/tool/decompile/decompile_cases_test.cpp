@@ -89,3 +89,33 @@ TEST(DecompileCases, HiddenOrdersAndOverlaysComeBack) {
 
 }  // namespace
 }  // namespace scn::tool::decompile
+
+namespace scn::tool::decompile {
+namespace {
+
+// 78 stations fill the rows below the only text board's row; the last one is
+// stored and refused. A signal written before the stations is compiled, one
+// after them is not: the refused station must come after every record.
+TEST(DecompileCases, StationRowsFullStopTheCompilationAtTheLastStation) {
+  std::string train = crlf({"[generale]", "velocita, 0, 100", "aderenza, 0, 90",
+                            "segnale, 85000, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0"});
+  for (int n = 0; n < 78; ++n) {
+    const int kind = n % 2 == 0 ? 28 : 12;
+    train += "stazione, " + std::to_string(1000 + n * 1000) + ", " + std::to_string(kind) +
+             ", 200, 1, 0, 0, 4, 1, 0, 2, 1, 1, 0, 0, 0, 0, S" + std::to_string(n) + "\r\n";
+  }
+  train += crlf({"segnale, 79300, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0", "[fine]"});
+  const std::string line = crlf({"[generale]", "lunghezza percorso, 90000", "[curve]",
+                                 "cartello_indicatore, 500, (PONTE)", "[fine]"});
+  const compiled original = compile_descriptions("PIENA", "3", line, train, true);
+  ASSERT_EQ(original.status_code, 10);
+  const decompiled d = decompile(original.files);
+  for (const auto& f : d.findings) ADD_FAILURE() << f.where << ": " << f.what;
+  const compiled again = compile_descriptions("PIENA", "3", d.line_text, d.train_text, true);
+  EXPECT_EQ(again.status_code, 10);
+  EXPECT_TRUE(again.files.cells == original.files.cells);
+  EXPECT_TRUE(again.files.items == original.files.items);
+}
+
+}  // namespace
+}  // namespace scn::tool::decompile
