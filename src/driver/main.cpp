@@ -1,5 +1,5 @@
 // Entry point of the scenario compiler: one unattended run.
-#include "driver/form_load.h"
+#include "driver/run_sequence.h"
 
 int main() {
   auto p = scn::make_platform();

@@ -1,0 +1,157 @@
+// Warnings about what the description formats require but the compiler
+// does not enforce.
+#include <cstdint>
+#include <string>
+
+#include "model/rounding.h"
+#include "tool/check/check_findings.h"
+#include "tool/check/traced_kinds.h"
+
+namespace scn::tool {
+
+namespace {
+
+using records = std::vector<classified_record>;
+
+finding warn(const traced_record& r, std::size_t value, std::string message) {
+  const field_location where = value < r.values.size() ? r.values[value].where : r.keyword.where;
+  return {false, r.file, where, std::move(message)};
+}
+
+std::string num(std::int64_t v) {
+  return std::to_string(v);
+}
+
+// Gradients and speed/adhesion profiles: ascending positions; profiles start at 0.
+void check_ascending(const records& rs, record_kind kind, const char* what, bool from_zero,
+                     std::vector<finding>& out) {
+  std::optional<std::int64_t> previous;
+  for (const auto& c : rs) {
+    if (c.kind != kind) continue;
+    const auto p = value_of(*c.record, 0);
+    if (!p) continue;
+    if (!previous && from_zero && *p != 0)
+      out.push_back(warn(*c.record, 0, std::string(what) + " profile does not start at 0 m"));
+    if (previous && *p <= *previous)
+      out.push_back(warn(*c.record, 0,
+                         std::string(what) + " record at " + num(*p) +
+                             " m is not after the previous one at " + num(*previous) + " m"));
+    previous = p;
+  }
+}
+
+void check_curves(const records& rs, std::vector<finding>& out) {
+  std::optional<std::int64_t> previous_start, previous_end;
+  for (const auto& c : rs) {
+    if (c.kind != record_kind::curve) continue;
+    const auto start = value_of(*c.record, 0), length = value_of(*c.record, 1);
+    if (!start || !length) continue;
+    if (previous_start && *start < *previous_start) {
+      out.push_back(warn(*c.record, 0,
+                         "curve at " + num(*start) + " m is not after the previous one at " +
+                             num(*previous_start) + " m"));
+    } else if (previous_end && *start < *previous_end) {
+      out.push_back(warn(*c.record, 0,
+                         "curve at " + num(*start) +
+                             " m overlaps the previous curve, which ends at " + num(*previous_end) +
+                             " m"));
+    }
+    previous_start = start;
+    previous_end = *start + *length;
+  }
+}
+
+void check_station_order(const records& rs, std::vector<finding>& out) {
+  const traced_record* first_object = nullptr;
+  for (const auto& c : rs) {
+    if (!first_object && (c.kind == record_kind::signal || c.kind == record_kind::slowdown))
+      first_object = c.record;
+    if (c.kind == record_kind::station && first_object) {
+      out.push_back(warn(*c.record, SIZE_MAX,
+                         "station after a signal or slowdown (line " +
+                             num(first_object->keyword.where.line) +
+                             "): its stop cell is written without checking what the cell holds"));
+    }
+  }
+}
+
+// A comma in a board's text cuts it: the rest of the line is read as new
+// keyword fields, so the next record starts on the board's own line.
+void check_board_commas(const records& rs, std::vector<finding>& out) {
+  for (std::size_t i = 0; i + 1 < rs.size(); ++i) {
+    const traced_record& board = *rs[i].record;
+    if (rs[i].kind != record_kind::text_board || board.values.size() < 2) continue;
+    const traced_record& next = *rs[i + 1].record;
+    if (next.file == board.file && next.keyword.where.line == board.values[1].where.line)
+      out.push_back(warn(board, 1,
+                         "text board text contains a comma: it is cut there and the "
+                         "rest of the line is read as further keywords"));
+  }
+}
+
+// Station area end by kind, as the train compiler derives it.
+std::int64_t station_end(std::int64_t position, std::int64_t kind, std::int64_t length,
+                         std::int64_t extension) {
+  if (kind == 5 || kind == 6) return position + 150;
+  if (kind == 7 || kind == 8) return position + length;
+  return nearest(static_cast<double>(position) + length / 2.0) + (extension != 0 ? 50 : 0);
+}
+
+// The last cell a record derives from its values, beyond its own position.
+std::optional<std::int64_t> derived_last_cell(const classified_record& c) {
+  const traced_record& r = *c.record;
+  const auto v0 = value_of(r, 0), v1 = value_of(r, 1), v2 = value_of(r, 2);
+  switch (c.kind) {
+    case record_kind::span:
+      if (v1) return nearest(*v1 / 50.0 - 1);
+      break;
+    case record_kind::slowdown:
+      if (v0 && v2) return cell_index(*v0 + *v2);
+      break;
+    case record_kind::station:
+      if (v0 && v1 && v2 && *v1 < 25)
+        return nearest(station_end(*v0, *v1, *v2, value_of(r, 5).value_or(0)) / 50.0 - 1);
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+void check_outside_model(const compile_outcome& c, const records& rs, std::vector<finding>& out) {
+  if (c.s.track_cells.empty()) return;
+  for (const auto& cr : rs) {
+    const traced_record& r = *cr.record;
+    const auto v0 = value_of(r, 0), v1 = value_of(r, 1);
+    if (cr.kind == record_kind::curve && v0 && v1 && *v0 + *v1 > c.s.plan_length - 2) {
+      out.push_back(warn(
+          r, 1, "curve runs past the end of the plan (point " + num(c.s.plan_length - 2) + ")"));
+    }
+    if (cr.kind == record_kind::signal && v0 && cell_index(*v0) - 8 < 0)
+      out.push_back(warn(r, 0,
+                         "signal closer than 350 m to the start of the line: some of its "
+                         "approach cells fall before the first cell"));
+    const auto last = derived_last_cell(cr);
+    if (last && *last > c.s.last_cell)
+      out.push_back(warn(r, cr.kind == record_kind::station ? 2 : 1,
+                         "record reaches cell " + num(*last) + ", beyond the last cell " +
+                             num(c.s.last_cell) + " of the model"));
+  }
+}
+
+}  // namespace
+
+std::vector<finding> lint_records(const compile_outcome& c) {
+  const records rs = classify(c.trace);
+  std::vector<finding> out;
+  check_ascending(rs, record_kind::gradient, "gradient", false, out);
+  check_curves(rs, out);
+  check_ascending(rs, record_kind::speed, "speed", true, out);
+  check_ascending(rs, record_kind::adhesion, "adhesion", true, out);
+  check_station_order(rs, out);
+  check_board_commas(rs, out);
+  check_outside_model(c, rs, out);
+  return out;
+}
+
+}  // namespace scn::tool
