@@ -45,8 +45,8 @@ int Form_Load(platform& p) {
   scenario s;
   s.line_name = scenario_line_name;
   s.train_number = scenario_train_number;
-  p.show_wait_window();
   try {
+    p.show_wait_window();
     const run_files files =
         make_run_files(p.program_directory(), p.path_separator(), s.line_name, s.train_number);
     write_text_files(s, files);
