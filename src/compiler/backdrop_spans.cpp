@@ -16,7 +16,7 @@ constexpr std::int32_t joined_span_type = 3;
 
 }  // namespace
 
-void memo_montagna(scenario& s, std::int32_t& inizio, std::int32_t& fine, std::int32_t& tipo) {
+void memo_montagna(scenario& s, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
   bool marks = false;
   if (tipo > 10) {
     marks = true;

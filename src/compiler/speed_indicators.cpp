@@ -25,10 +25,9 @@ std::int16_t pack_speeds(std::int32_t first_set, std::int32_t second_set) {
 
 }  // namespace
 
-void memo_indicatori_v_max(scenario& s, std::int32_t posizione, std::int32_t& vas,
-                           std::int32_t& vbs, std::int32_t& vcs, std::int16_t& strisces,
-                           std::int32_t& vad, std::int32_t& vbd, std::int32_t& vcd,
-                           std::int16_t& strisced) {
+void memo_indicatori_v_max(scenario& s, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
+                           std::int32_t vcs, std::int16_t strisces, std::int32_t vad,
+                           std::int32_t vbd, std::int32_t vcd, std::int16_t strisced) {
   const std::int64_t i = cell_index(posizione);
   if (!is_free_at(s, i)) {
     s.status_code = status_speed_post_cell_taken;

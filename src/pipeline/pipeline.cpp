@@ -12,7 +12,7 @@ namespace scn {
 
 // The plan and the cells are encoded chunk by chunk as the file is written;
 // the item file is small and goes in one piece.
-void write_binary_files(const scenario& s, finishing_io& io) {
+void write_binary_files(const scenario& s, const finishing_io& io) {
   if (s.output_switch != 0 && s.plan.exists()) {
     io.write_file(io.plan_file, [&s](const piece_sink& sink) { write_plan_file(s.plan, sink); });
   }
@@ -21,13 +21,13 @@ void write_binary_files(const scenario& s, finishing_io& io) {
                 [&s](const piece_sink& sink) { write_cell_file(s.track_cells, sink); });
 }
 
-void finish_model(scenario& s, finishing_io& io) {
+void finish_model(scenario& s, const finishing_io& io) {
   signal_marker_pass(s);
   if (!stamp_check_codes(s, io.errore)) return;
   write_binary_files(s, io);
 }
 
-void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io) {
+void memorizza_percorso(scenario& s, std::int32_t j, const finishing_io& io) {
   s.output_switch = j;
   s.status_code = 0;
   reset_item_table(s);

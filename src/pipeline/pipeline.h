@@ -30,15 +30,15 @@ struct finishing_io {
   compile_trace* trace = nullptr;
 };
 
-void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io);
+void memorizza_percorso(scenario& s, std::int32_t j, const finishing_io& io);
 
 // The steps after compilation, on a model with cells: the signal marker pass,
 // the stamping of the format markers and check codes, then the output step.
 // When a stamping slot is taken the fatal report ends the run and no file is
 // written.
-void finish_model(scenario& s, finishing_io& io);
+void finish_model(scenario& s, const finishing_io& io);
 
 // The output step alone: plan file (when the switch is on), item file, cell file.
-void write_binary_files(const scenario& s, finishing_io& io);
+void write_binary_files(const scenario& s, const finishing_io& io);
 
 }  // namespace scn
