@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "compiler/status_codes.h"
+#include "driver/fatal_error.h"
 #include "pipeline/disk_description_files.h"
-#include "pipeline/fatal_report.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/run_files.h"
 #include "platform/file_error.h"
