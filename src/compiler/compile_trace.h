@@ -34,6 +34,18 @@ class field_observer {
   }
 };
 
+// What the compiler reports as it runs: every field, every record with its
+// kind, how each half ended and where an input failure struck. The trace
+// below keeps all of it; diagnostics may keep what they need.
+class compile_observer : public field_observer {
+ public:
+  // Fields read from now on belong to this file.
+  virtual void begin(description which) = 0;
+  virtual void end_half(description which, std::int32_t status_code,
+                        std::int32_t status_position) = 0;
+  virtual void failed(const input_failure& f) = 0;
+};
+
 struct traced_field {
   field_location where;
   std::string text;
@@ -67,12 +79,11 @@ struct traced_failure {
   std::string what;
 };
 
-class compile_trace final : public field_observer {
+class compile_trace final : public compile_observer {
  public:
-  // Fields read from now on belong to this file.
-  void begin(description which);
-  void end_half(description which, std::int32_t status_code, std::int32_t status_position);
-  void failed(const input_failure& f);
+  void begin(description which) override;
+  void end_half(description which, std::int32_t status_code, std::int32_t status_position) override;
+  void failed(const input_failure& f) override;
 
   void on_field(field_location where, std::string_view text) override;
   void on_keyword() override;

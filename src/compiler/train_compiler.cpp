@@ -81,7 +81,7 @@ void check_references(scenario& s) {
 }  // namespace
 
 void compile_train(scenario& s, description_files& files, std::int32_t next_board_row,
-                   compile_trace* trace) {
+                   compile_observer* trace) {
   if (trace != nullptr) trace->begin(description::train);
   const auto bytes = files.read(description::train);
   if (!bytes) throw input_failure(files.name(description::train) + " does not exist");

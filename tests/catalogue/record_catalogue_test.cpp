@@ -218,7 +218,9 @@ TEST(RecordCatalogue, MatchingIsWhatTheCompilerReads) {
     compile_record(t, c.part, line);
     std::vector<record_kind> read;
     for (const auto* r : records_with_keyword(t.trace, c.keyword)) {
-      if (r->kind) read.push_back(*r->kind);
+      if (!r->kind) continue;
+      read.push_back(*r->kind);
+      EXPECT_EQ(r->values.size(), record_of(*r->kind).fields.size());
     }
     EXPECT_EQ(read, c.expected);
   }
