@@ -343,6 +343,25 @@ const field_spec* field_at(record_kind kind, std::size_t index) {
   return index < fields.size() ? &fields[index] : nullptr;
 }
 
+std::string field_label(record_kind kind, std::size_t index) {
+  std::string label(record_of(kind).spelling);
+  label += ", field " + std::to_string(index + 1);
+  if (const auto* f = field_at(kind, index)) {
+    label += " '";
+    label += f->name;
+    label += "'";
+  }
+  return label;
+}
+
+std::string example_line(record_kind kind) {
+  const auto& r = record_of(kind);
+  std::string line(r.spelling);
+  line += ", ";
+  line += r.example;
+  return line;
+}
+
 std::string_view type_name(field_type type) {
   switch (type) {
     case field_type::long_value:

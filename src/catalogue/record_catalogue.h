@@ -125,6 +125,14 @@ bool is_km_reference(record_kind kind);
 // The field at `index` (0 is the first value after the keyword), if any.
 const field_spec* field_at(record_kind kind, std::size_t index);
 
+// How a finding names a field: the record's spelling, the field's number
+// counted from 1 after the keyword, and its name, as in
+// "stazione, field 3 'length'". Index past the last field: "stazione, field 18".
+std::string field_label(record_kind kind, std::size_t index);
+
+// A whole example line of the record: spelling, comma, example values.
+std::string example_line(record_kind kind);
+
 // "Long", "Integer", "Byte", "Text".
 std::string_view type_name(field_type type);
 

@@ -234,6 +234,13 @@ TEST(RecordCatalogue, CurveIsNoRecordWithoutThePlan) {
   for (const auto& r : c.trace.records()) EXPECT_NE(r.kind, record_kind::curve);
 }
 
+TEST(RecordCatalogue, FieldLabelsAndExamples) {
+  EXPECT_EQ(field_label(record_kind::station, 2), "stazione, field 3 'length'");
+  EXPECT_EQ(field_label(record_kind::signal, 10), "segnale, field 11 'tempo'");
+  EXPECT_EQ(field_label(record_kind::sand, 1), "sabbia, field 2");
+  EXPECT_EQ(example_line(record_kind::gradient), "pendenza, 850, 4");
+}
+
 TEST(RecordCatalogue, SpellingsForEmitting) {
   EXPECT_EQ(curve_spelling(true, 4), "curvas4");
   EXPECT_EQ(curve_spelling(false, 1), "curvad1");
