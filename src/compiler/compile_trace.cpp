@@ -50,8 +50,8 @@ void compile_trace::on_discarded() {
   loose_.reset();
 }
 
-void compile_trace::on_record(record_kind kind, field_location keyword) {
-  (void)keyword;
+// The keyword's place is already that of the record being traced.
+void compile_trace::on_record(record_kind kind, field_location /*keyword*/) {
   if (!in_record_) return;
   traced_record& last = records_.back();
   if (!last.kind) {

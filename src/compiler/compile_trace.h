@@ -28,10 +28,7 @@ class field_observer {
   // The keyword at `keyword` matched the test of `kind`; that record's value
   // fields are read next. A keyword matching several tests is reported once
   // per test, in dispatch order.
-  virtual void on_record(record_kind kind, field_location keyword) {
-    (void)kind;
-    (void)keyword;
-  }
+  virtual void on_record(record_kind /*kind*/, field_location /*keyword*/) {}
 };
 
 // What the compiler reports as it runs: every field, every record with its
