@@ -18,6 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+bool word_char(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
 // The string literals of a C++ source, comments skipped.
 std::vector<std::string> string_literals(const std::string& src) {
   std::vector<std::string> out;
@@ -30,10 +34,12 @@ std::vector<std::string> string_literals(const std::string& src) {
       i = src.find("*/", i + 2);
       if (i == std::string::npos) break;
       i += 2;
-    } else if (src.compare(i, 2, "R\"") == 0) {
+    } else if (src.compare(i, 2, "R\"") == 0 && (i == 0 || !word_char(src[i - 1]))) {
       const std::size_t open = src.find('(', i);
+      if (open == std::string::npos) break;
       const std::string close = ")" + src.substr(i + 2, open - i - 2) + "\"";
       const std::size_t end = src.find(close, open);
+      if (end == std::string::npos) break;
       out.push_back(src.substr(open + 1, end - open - 1));
       i = end + close.size();
     } else if (src[i] == '\'' &&
@@ -62,10 +68,6 @@ std::string lower(std::string_view s) {
   std::transform(out.begin(), out.end(), out.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
-}
-
-bool word_char(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
 // True when `word` stands in `text` as a whole word.
@@ -98,8 +100,8 @@ std::string repeats_catalogue(const std::string& literal) {
 
 TEST(KeywordSpelling, StringLiteralsOfASource) {
   const auto literals = string_literals(
-      "// \"pendenza\"\nf(\"a\\\"b\", 'x', '\"'); /* \"c\" */ R\"(d\"e)\" 0x1'000 \"f\"");
-  EXPECT_EQ(literals, (std::vector<std::string>{"a\\\"b", "d\"e", "f"}));
+      "// \"pendenza\"\nf(\"a\\\"b\", 'x', '\"'); /* \"c\" */ R\"(d\"e)\" 0x1'000 \"f\" DIR\"g\"");
+  EXPECT_EQ(literals, (std::vector<std::string>{"a\\\"b", "d\"e", "f", "g"}));
   EXPECT_EQ(repeats_catalogue("Pendenza"), "test word \"pendenza\"");
   EXPECT_EQ(repeats_catalogue("numero vetture,"), "spelling \"numero vetture\"");
   EXPECT_EQ(repeats_catalogue("curvature"), "");
