@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "compiler/status_codes.h"
+#include "catalogue/status_catalogue.h"
 #include "driver/fatal_error.h"
 #include "pipeline/disk_description_files.h"
 #include "pipeline/pipeline.h"

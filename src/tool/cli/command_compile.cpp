@@ -2,7 +2,7 @@
 // leaving the inputs untouched.
 #include <cstdio>
 
-#include "compiler/status_codes.h"
+#include "catalogue/status_catalogue.h"
 #include "pipeline/disk_description_files.h"
 #include "pipeline/fatal_report.h"
 #include "pipeline/pipeline.h"
