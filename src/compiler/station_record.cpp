@@ -110,8 +110,7 @@ after_record place_station(train_reading& r, const item_record& row) {
     refuse(r.s, status_station_too_early);
     return after_record::stop;
   }
-  if (r.station > 1 &&
-      fit_32(row.start - station_spacing, "station area") < r.s.items[r.station - 1].end)
+  if (r.station > 1 && std::int64_t{row.start} - station_spacing < r.s.items[r.station - 1].end)
     return refuse_station(r, status_station_spacing, row.position);
   ++r.station;
   if (r.station >= r.next_board_row) {
