@@ -102,7 +102,8 @@ TEST(FieldReader, CutsFieldsAsTheFormatSays) {
 // length); the reader takes a field of any length.
 TEST(FieldReader, TextFieldsOfAnyLength) {
   const std::string longer(70000, 'x');
-  field_reader in(longer + ",5");
+  const std::string bytes = longer + ",5";
+  field_reader in(bytes);
   EXPECT_EQ(in.read_text().size(), longer.size());
   EXPECT_EQ(in.read_long(), 5);
   EXPECT_TRUE(in.at_end());
