@@ -266,26 +266,31 @@ TEST(ReadingOrder, ReferenceRaiseFailsOnTheRowsInPlace) {
 
 TEST(ReadingOrder, LongFieldsAreSkippedUnlessStoredAsItemText) {
   const std::string huge(70000, 'z');
+  const std::string gradient_line = line_text({"pendenza, 850, 4"});
   const struct {
     const char* name;
     std::string line, train;
+    std::uint8_t speed;  // speed limit of the last profile cell
   } cases[] = {
-      {"before [generale]", huge + "\r\n" + line_text({"pendenza, 850, 4"}), testing::empty_train},
+      {"before [generale]", huge + "\r\n" + gradient_line, testing::empty_train, 0},
       {"in the general part",
        crlf({"[generale]", huge, "lunghezza percorso, 100000", "[curve]", "pendenza, 850, 4"}),
-       testing::empty_train},
-      {"in the body", line_text({huge, "pendenza, 850, 4"}), testing::empty_train},
+       testing::empty_train, 0},
+      {"dash comment in the general part",
+       crlf(
+           {"[generale]", "-" + huge, "lunghezza percorso, 100000", "[curve]", "pendenza, 850, 4"}),
+       testing::empty_train, 0},
+      {"in the body", line_text({huge, "pendenza, 850, 4"}), testing::empty_train, 0},
       {"dash comment in the body", line_text({"-" + huge, "pendenza, 850, 4"}),
-       testing::empty_train},
-      {"in the train description", line_text({"pendenza, 850, 4"}),
-       train_ending_with(huge + ", velocita, 1000, 120\r\n[fine]\r\n")},
+       testing::empty_train, 0},
+      {"in the train description", gradient_line,
+       train_ending_with(huge + ", velocita, 1000, 120\r\n[fine]\r\n"), 24},
   };
   for (const auto& c : cases) {
     auto r = compile(c.line, c.train);
     EXPECT_EQ(r.s.status_code, 0) << c.name;
     EXPECT_EQ(r.s.track_cells[17].gradient, 104) << c.name;
-    EXPECT_EQ(r.s.track_cells[2137].speed_limit, c.train == testing::empty_train ? 0 : 24)
-        << c.name;
+    EXPECT_EQ(r.s.track_cells[2137].speed_limit, c.speed) << c.name;
   }
 
   auto longest = compile(line_text({"cartello_indicatore, 31000, " + std::string(65535, 'b')}));
