@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "catalogue/station_rules.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/item_text.h"
@@ -13,11 +14,6 @@
 namespace scn {
 
 namespace {
-
-// Kinds from this one up have no stop cell and no approach codes.
-constexpr std::uint8_t first_kind_without_stop = 25;
-// A station area must begin this far after the previous one ends.
-constexpr std::int64_t station_spacing = 350;
 
 std::int32_t fit_32(std::int64_t v, const char* what) {
   if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
@@ -55,24 +51,19 @@ void read_attributes(field_reader& in, item_record& row) {
   row.text = item_text(in, in.read_text());
 }
 
-// Kinds 5 and 6 reach 150 m past the position, 7 and 8 the length past it;
-// every other kind is centred, with the end extension adding 50 m. Each
-// bound is stored as it is computed.
+// The area as the kind derives it, each bound stored as it is computed:
+// kinds 5 and 6 store their end first, every other kind its start. Kinds
+// that reach back lose the end extension.
 void set_area(item_record& row, std::int32_t length) {
-  const std::int64_t p = row.position;
+  const station_area area = station_area_of(row.position, row.kind, length, row.flag_d);
   if (row.kind == 5 || row.kind == 6) {
-    row.end = fit_32(p + 150, "station area");
-    row.start = fit_32(p - length, "station area");
-    row.flag_d = 0;
-  } else if (row.kind == 7 || row.kind == 8) {
-    row.start = fit_32(p - length, "station area");
-    row.end = fit_32(p + length, "station area");
-    row.flag_d = 0;
+    row.end = fit_32(area.end, "station area");
+    row.start = fit_32(area.start, "station area");
   } else {
-    row.start = fit_32(nearest(static_cast<double>(p) - length / 2.0), "station area");
-    row.end = fit_32(nearest(static_cast<double>(p) + length / 2.0), "station area");
-    if (row.flag_d != 0) row.end = fit_32(std::int64_t{row.end} + 50, "station area");
+    row.start = fit_32(area.start, "station area");
+    row.end = fit_32(area.end, "station area");
   }
+  if (station_reaches_back(row.kind)) row.flag_d = 0;
 }
 
 // Approach codes 81 to 84 on the cells before the stop cell.
@@ -104,8 +95,8 @@ after_record refuse_station(train_reading& r, std::int32_t code, std::int32_t po
 
 // Stop cell, approach codes, spacing and the count of station rows.
 after_record place_station(train_reading& r, const item_record& row) {
-  const bool stops = row.kind < first_kind_without_stop;
-  if (stops && row.kind != 5 && row.kind != 6) write_approach(r.s, row);
+  const bool stops = station_has_stop(row.kind);
+  if (station_has_approach(row.kind)) write_approach(r.s, row);
   if (stops && !write_stop_cell(r.s, row, r.station)) {
     refuse(r.s, status_station_too_early);
     return after_record::stop;
