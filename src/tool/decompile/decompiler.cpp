@@ -2,12 +2,12 @@
 // compile them again to prove the bytes come back.
 #include "tool/decompile/decompiler.h"
 
+#include "formats/cell_file.h"
+#include "formats/decode_error.h"
+#include "formats/item_file.h"
+#include "formats/plan_file.h"
 #include "model/cell_kind.h"
 #include "model/scenario.h"
-#include "output/cell_file.h"
-#include "output/decode_error.h"
-#include "output/item_file.h"
-#include "output/plan_file.h"
 #include "tool/decompile/description_writers.h"
 #include "tool/decompile/recovery.h"
 #include "tool/decompile/reduction_marks.h"

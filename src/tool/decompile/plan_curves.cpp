@@ -8,9 +8,8 @@
 #include <cmath>
 #include <optional>
 
-#include "output/plan_file.h"
+#include "formats/plan_file.h"
 #include "tool/decompile/description_writers.h"
-#include "tool/decompile/record_keywords.h"
 #include "tool/decompile/recovery.h"
 #include "tool/decompile/round_trip.h"
 

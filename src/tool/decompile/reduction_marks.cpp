@@ -11,9 +11,9 @@
 #include <set>
 #include <utility>
 
-#include "compiler/memorizza_dati.h"
+#include "compiler/compile_descriptions.h"
+#include "finishing/marker_pass.h"
 #include "model/cell_kind.h"
-#include "output/marker_pass.h"
 #include "tool/decompile/description_writers.h"
 #include "tool/decompile/reduction_marks.h"
 

@@ -2,8 +2,8 @@
 #include "tool/decompile/round_trip.h"
 
 #include "compiler/description_files.h"
-#include "output/finishing.h"
-#include "output/item_file.h"
+#include "formats/item_file.h"
+#include "pipeline/pipeline.h"
 
 namespace scn::tool::decompile {
 

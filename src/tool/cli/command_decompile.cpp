@@ -1,13 +1,13 @@
 // "decompile": the two descriptions back from a scenario's binary files.
 #include <cstdio>
 
-#include "driver/file_error.h"
-#include "driver/file_ops.h"
-#include "driver/run_files.h"
-#include "tool/commands.h"
+#include "platform/file_error.h"
+#include "platform/file_ops.h"
+#include "pipeline/run_files.h"
+#include "tool/cli/commands.h"
 #include "tool/decompile/decompiler.h"
-#include "tool/identity_names.h"
-#include "tool/options.h"
+#include "tool/cli/identity_names.h"
+#include "tool/cli/options.h"
 
 namespace scn::tool {
 
