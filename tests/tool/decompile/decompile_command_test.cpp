@@ -167,5 +167,24 @@ TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest
   }
 }
 
+TEST(DecompileCommand, AnIdentityThatCannotNameAFileExitsTwoWritingNothing) {
+  test::scratch_dir dir;
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  std::string items = test::read_bytes(dir / "PROVA_00006.sim");
+  // The line row's text: its length 5, then the line name.
+  const std::size_t at = items.find(std::string("\x05\x00PROVA", 7));
+  ASSERT_NE(at, std::string::npos);
+  items.replace(at + 2, 5, "../AB");
+  test::write_bytes(dir / "edited.sim", items);
+  fs::create_directory(dir / "out");
+  const auto r =
+      test::run_in(dir.path(), tool() + " decompile PROVA_00006.dat edited.sim --out out");
+  EXPECT_EQ(r.exit_status, 2);
+  EXPECT_NE(r.errors.find("item row 85: identity \"../AB\" cannot be used in file names"),
+            std::string::npos)
+      << r.errors;
+  EXPECT_TRUE(test::files_in(dir / "out").empty());
+}
+
 }  // namespace
 }  // namespace scn
