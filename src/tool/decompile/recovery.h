@@ -57,7 +57,10 @@ std::vector<profile_row> recover_speed_profile(const recovery& r);
 std::vector<profile_row> recover_adhesion_profile(const recovery& r);
 
 std::vector<span_row> recover_spans(const recovery& r);
+// Speed posts, also those a station's stop cell replaced: the stop writes
+// only the kind and the first value, so a post's other values stay.
 std::vector<speed_post_row> recover_speed_posts(const recovery& r);
+bool post_under_stop(const track_cell& c);
 std::vector<text_board_row> recover_text_boards(const recovery& r);
 
 // The stations in row order. A last station the compiler refused goes to

@@ -21,15 +21,23 @@ speed_pair unpack_speeds(std::int16_t packed) {
 
 }  // namespace
 
+bool post_under_stop(const track_cell& c) {
+  return c.kind == code(cell_kind::station_stop) && c.timer == 0 &&
+         (c.value2 != 0 || c.value3 != 0 || c.value4 != 0);
+}
+
 std::vector<speed_post_row> recover_speed_posts(const recovery& r) {
   std::vector<speed_post_row> rows;
   for (std::size_t i = 0; i < r.in.cells.size(); ++i) {
     const track_cell& c = r.in.cells[i];
-    if (c.kind != code(cell_kind::speed_boards)) continue;
+    // A station's stop cell replaces only the kind and the first value: the
+    // other values of a post it stands on stay. The post's first value is
+    // lost, and any will do.
+    if (c.kind != code(cell_kind::speed_boards) && !post_under_stop(c)) continue;
     speed_post_row p;
     p.posizione = object_position(i);
-    const auto a = unpack_speeds(c.value1), b = unpack_speeds(c.value2),
-               v = unpack_speeds(c.value3);
+    const auto a = unpack_speeds(post_under_stop(c) ? std::int16_t{0} : c.value1),
+               b = unpack_speeds(c.value2), v = unpack_speeds(c.value3);
     p.vas = a.first;
     p.vad = a.second;
     p.vbs = b.first;

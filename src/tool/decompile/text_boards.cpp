@@ -9,12 +9,15 @@ namespace scn::tool::decompile {
 
 namespace {
 
-// Cells whose board a station stop replaced: the stop cell is written
-// whatever the cell holds, so a board there leaves only its text row.
+// Cells where a board a station stop replaced may have stood: the stop cell
+// is written whatever the cell holds, so a board there leaves only its text
+// row. A stop cell over a post is taken by the post.
 std::vector<std::size_t> stop_cells(const recovery& r) {
   std::vector<std::size_t> cells;
-  for (std::size_t i = 0; i < r.in.cells.size(); ++i)
-    if (r.in.cells[i].kind == code(cell_kind::station_stop)) cells.push_back(i);
+  for (std::size_t i = 0; i < r.in.cells.size(); ++i) {
+    const track_cell& c = r.in.cells[i];
+    if (c.kind == code(cell_kind::station_stop) && !post_under_stop(c)) cells.push_back(i);
+  }
   return cells;
 }
 
