@@ -22,9 +22,9 @@ class generator {
   // claim one.
   bool claim(int cell) { return cell > 1 && taken_.insert(cell).second; }
   bool is_taken(int cell) const { return cell <= 1 || taken_.count(cell) != 0; }
-  // Text boards, which a station's stop cell may replace.
-  void board_at(int cell) { boards_.insert(cell); }
-  bool is_board(int cell) const { return boards_.count(cell) != 0; }
+  // Text boards and speed posts, which a station's stop cell may replace.
+  void replaceable_at(int cell) { replaceable_.insert(cell); }
+  bool is_replaceable(int cell) const { return replaceable_.count(cell) != 0; }
   // Reduction marks on the cells the marker pass will look at, written with
   // the other marks.
   std::vector<std::string> marks_near_slowdowns;
@@ -32,7 +32,7 @@ class generator {
  private:
   std::mt19937 rng_;
   std::set<int> taken_;
-  std::set<int> boards_;
+  std::set<int> replaceable_;
 };
 
 void put(std::string& out, const std::string& line) {
@@ -100,6 +100,7 @@ void line_objects(generator& g, std::string& out, int length) {
   for (int n = g.between(0, 8); n > 0; --n) {
     const int cell = g.between(2, length / 50);
     if (!g.claim(cell)) continue;
+    g.replaceable_at(cell);
     const auto speed = [&g] { return g.between(0, 30) * 5; };
     put(out, join("indicatori_vmax", {(cell - 1) * 50, speed(), speed(), speed(), g.between(0, 3),
                                       g.between(0, 19) * 5, g.between(0, 19) * 5,
@@ -109,7 +110,7 @@ void line_objects(generator& g, std::string& out, int length) {
   for (int n = g.between(0, 12); n > 0; --n) {
     const int cell = g.between(2, length / 50);
     if (!g.claim(cell)) continue;
-    g.board_at(cell);
+    g.replaceable_at(cell);
     put(out, join("cartello_indicatore", {(cell - 1) * 50}) + " (GALLERIA " + std::to_string(n) +
                  "\xB0)(Mt." + std::to_string(g.between(50, 900)) + ")  ");
   }
@@ -141,8 +142,8 @@ void stations(generator& g, std::string& out, int length, int boards) {
       continue;
     }
     // A stop cell is written whatever the cell holds: it may replace a
-    // text board.
-    if (kind < 25 && !g.claim(stop) && !(g.is_board(stop) && g.chance(50))) {
+    // text board or a speed post.
+    if (kind < 25 && !g.claim(stop) && !(g.is_replaceable(stop) && g.chance(50))) {
       at += 500;
       continue;
     }
