@@ -8,8 +8,10 @@
 #include "driver/file_error.h"
 #include "driver/file_ops.h"
 #include "driver/run_files.h"
+#include "driver/run_lock.h"
 #include "driver/status_codes.h"
 #include "output/finishing.h"
+#include "platform/platform_error.h"
 #include "sources/text_writers.h"
 
 namespace scn {
@@ -45,11 +47,17 @@ int Form_Load(platform& p) {
   s.train_number = scenario_train_number;
   p.show_wait_window();
   try {
+    const std::string directory = p.program_directory();
+    // Two runs in one directory would write and delete each other's files.
+    const auto lock = lock_run_directory(directory, p.path_separator());
     const run_files files =
-        make_run_files(p.program_directory(), p.path_separator(), s.line_name, s.train_number);
+        make_run_files(directory, p.path_separator(), s.line_name, s.train_number);
     write_text_files(s, files);
     run(s, p, files);
   } catch (const file_error& e) {
+    std::fprintf(stderr, "scenario: %s\n", e.what());
+    return 1;
+  } catch (const platform_error& e) {
     std::fprintf(stderr, "scenario: %s\n", e.what());
     return 1;
   } catch (const run_ended& e) {

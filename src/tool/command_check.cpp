@@ -9,6 +9,7 @@
 #include "tool/compile_identity.h"
 #include "tool/memory_compile.h"
 #include "tool/options.h"
+#include "tool/output_safety.h"
 #include "tool/source_lines.h"
 
 namespace scn::tool {
@@ -41,6 +42,7 @@ void print_finding(const finding& f, const checked_file& file) {
 int command_check(const std::vector<std::string>& args, platform&) {
   const auto o = parse_options(args, {{}, {"--line-name", "--train-number"}, 2, 2});
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
+  require_standard_output_apart_from_inputs(o.positional);
   const checked_file line{o.positional[0], read_file(o.positional[0])};
   const checked_file train{o.positional[1], read_file(o.positional[1])};
   memory_compile compiled;

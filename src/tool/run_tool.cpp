@@ -4,6 +4,7 @@
 
 #include "driver/file_error.h"
 #include "tool/commands.h"
+#include "tool/dump_output.h"
 #include "tool/options.h"
 
 namespace scn::tool {
@@ -48,7 +49,8 @@ int run_tool(const std::vector<std::string>& argv, platform& p) {
     return 1;
   }
   try {
-    return it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
+    const int status = it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
+    return finish_standard_output(status);
   } catch (const usage_error& e) {
     std::fprintf(stderr, "scenario-tool %s: %s\n%s", argv[1].c_str(), e.what(), usage_text);
     return 1;
