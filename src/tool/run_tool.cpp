@@ -41,7 +41,7 @@ constexpr const char* usage_text =
 int run_tool(const std::vector<std::string>& argv, platform& p) {
   if (argv.size() < 2 || argv[1] == "--help" || argv[1] == "-h") {
     std::fputs(usage_text, argv.size() < 2 ? stderr : stdout);
-    return argv.size() < 2 ? 1 : 0;
+    return finish_standard_output(argv.size() < 2 ? 1 : 0);
   }
   const auto it = command_table().find(argv[1]);
   if (it == command_table().end()) {
