@@ -114,8 +114,16 @@ void cell_rows(const cursor_opener& open, const row_sink& sink) {
 void item_rows_of(const cursor_opener& open, const row_sink& sink) {
   // The whole file, which its format bounds, decoded at once.
   byte_reader in(open());
-  std::string bytes(max_item_file_bytes + 1, '\0');
-  bytes.resize(in.take(bytes.data(), bytes.size()));
+  std::string bytes;
+  char chunk[4096];
+  while (bytes.size() <= max_item_file_bytes) {
+    const std::size_t n = in.take(chunk, sizeof chunk);
+    if (n == 0) break;
+    bytes.append(chunk, n);
+  }
+  if (bytes.size() > max_item_file_bytes) {
+    throw decode_error(max_item_file_bytes, "more bytes than any item file has");
+  }
   const auto items = decode_item_file(bytes);
   dump_row row(18);
   for (int r = 0; r < item_rows; ++r) {
