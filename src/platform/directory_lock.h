@@ -19,10 +19,9 @@ class directory_lock {
   // Waits for the lock of `directory`. Returns nothing with the system's
   // reason on failure. A folder where no file can be created (read-only,
   // no permission) is not locked: no run can write there, and the run's
-  // own first write reports why; the result is then a lock that holds
-  // nothing.
-  static std::unique_ptr<directory_lock> acquire(const std::string& directory,
-                                                 std::string& reason);
+  // own first write reports why. Nor is a folder whose file system has no
+  // locks. The result is then a lock that holds nothing.
+  static std::unique_ptr<directory_lock> acquire(const std::string& directory, std::string& reason);
 };
 
 }  // namespace scn

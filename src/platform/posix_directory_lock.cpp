@@ -24,7 +24,8 @@ class posix_directory_lock final : public directory_lock {
   posix_directory_lock(const posix_directory_lock&) = delete;
   posix_directory_lock& operator=(const posix_directory_lock&) = delete;
 
-  // 1: locked; 0: the folder cannot hold a lock file; -1: failure.
+  // 1: locked; 0: the folder cannot hold a lock file, or its file system
+  // has no locks; -1: failure.
   int lock(std::string& reason);
 
  private:
@@ -58,7 +59,8 @@ int posix_directory_lock::open_lock_file() {
 }
 
 bool posix_directory_lock::still_the_lock_file() const {
-  struct stat held {}, named {};
+  struct stat held {
+  }, named{};
   if (::fstat(fd_, &held) != 0) return false;
   if (::fstatat(directory_, lock_file_name, &named, AT_SYMLINK_NOFOLLOW) != 0) return false;
   return held.st_dev == named.st_dev && held.st_ino == named.st_ino;
@@ -76,9 +78,13 @@ int posix_directory_lock::lock(std::string& reason) {
     while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
     }
     if (locked != 0) {
-      reason = std::strerror(errno);
+      // A file system without locks (some network mounts) runs unlocked,
+      // as it did before the lock existed.
+      const int error = errno;
       ::close(fd_);
       fd_ = -1;
+      if (error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP) return 0;
+      reason = std::strerror(error);
       return -1;
     }
     if (still_the_lock_file()) {

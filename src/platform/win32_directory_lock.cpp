@@ -27,9 +27,9 @@ class no_lock final : public directory_lock {};
 std::unique_ptr<directory_lock> directory_lock::acquire(const std::string& directory,
                                                         std::string& reason) {
   const std::string path = directory + "\\" + lock_file_name;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_HIDDEN, nullptr);
+  const HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
     if (code == ERROR_ACCESS_DENIED || code == ERROR_WRITE_PROTECT) {

@@ -11,16 +11,17 @@ namespace {
 std::optional<file_identity> of(HANDLE h) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(h, &info)) return std::nullopt;
-  return file_identity{info.dwVolumeSerialNumber,
-                       (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) |
-                           info.nFileIndexLow};
+  return file_identity{
+      info.dwVolumeSerialNumber,
+      (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 }  // namespace
 
 std::optional<file_identity> identify_file(const std::string& path) {
-  const HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE h =
+      CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE) return std::nullopt;
   auto id = of(h);
   CloseHandle(h);

@@ -98,7 +98,8 @@ int command_dump(const std::vector<std::string>& args, platform&) {
   const auto kind = kind_of_file(name);
   open_pass(name, kind);  // the file's own faults come before any decoding
   try {
-    print_rows(kind, [&] { return open_pass(name, kind); }, format);
+    print_rows(
+        kind, [&] { return open_pass(name, kind); }, format);
   } catch (const decode_error& e) {
     std::fprintf(stderr, "scenario-tool: %s: not a valid %s file %s\n", name.c_str(),
                  kind_noun(kind), e.what());

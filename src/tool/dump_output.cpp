@@ -14,7 +14,8 @@ void checked_output::write() {
                        std::fflush(to_) == 0;
   buffer_.clear();
   if (!written) {
-    throw file_error("standard output", "write", errno != 0 ? std::strerror(errno) : "write failed");
+    throw file_error("standard output", "write",
+                     errno != 0 ? std::strerror(errno) : "write failed");
   }
 }
 

@@ -85,9 +85,9 @@ class memory_cursor final : public byte_cursor {
 void cell_rows(const cursor_opener& open, const row_sink& sink) {
   byte_reader in(open());
   if (const auto size = in.cursor().size(); size && *size % cell_record_size != 0) {
-    throw decode_error(*size - *size % cell_record_size,
-                       "truncated cell record (" + std::to_string(*size % cell_record_size) +
-                           " of 15 bytes)");
+    throw decode_error(
+        *size - *size % cell_record_size,
+        "truncated cell record (" + std::to_string(*size % cell_record_size) + " of 15 bytes)");
   }
   dump_row row(14);
   char record[cell_record_size];
@@ -103,8 +103,8 @@ void cell_rows(const cursor_opener& open, const row_sink& sink) {
     set_num(row[1], (i - 1) * 50);
     set_num(row[2], c.kind);
     set_str(row[3], cell_kind_name(c.kind));
-    const long long values[] = {c.value1, c.value2,      c.value3,          c.value4,
-                                c.timer,  c.approach,    c.backdrop,        c.speed_limit * 5,
+    const long long values[] = {c.value1,         c.value2,   c.value3,   c.value4,
+                                c.timer,          c.approach, c.backdrop, c.speed_limit * 5,
                                 c.gradient - 100, c.adhesion};
     for (std::size_t k = 0; k < std::size(values); ++k) set_num(row[4 + k], values[k]);
     sink(row);
@@ -168,7 +168,9 @@ bool next_element(byte_reader& in, plan_element& e) {
 }
 
 void set_element(dump_field& tag, dump_field& value, const plan_element& e) {
-  set_str(tag, e.tag == plan_tag_empty ? "empty" : e.tag == plan_tag_integer ? "integer" : "double");
+  set_str(tag, e.tag == plan_tag_empty     ? "empty"
+               : e.tag == plan_tag_integer ? "integer"
+                                           : "double");
   if (e.tag == plan_tag_empty) {
     value.text.clear();
     value.kind = dump_field::type::null;
@@ -247,10 +249,10 @@ dump_layout layout_of(binary_kind kind) {
               {"cell", "position_m", "kind", "kind_name", "value1", "value2", "value3", "value4",
                "timer", "approach", "backdrop", "speed_kmh", "gradient_permille", "adhesion"}};
     case binary_kind::items:
-      return {"items",
-              {"row", "role", "kind", "start", "end", "position", "flag_a", "text", "word_a",
-               "word_b", "word_c", "word_d", "word_e", "flag_b", "flag_c", "flag_d", "flag_e",
-               "number"}};
+      return {
+          "items",
+          {"row", "role", "kind", "start", "end", "position", "flag_a", "text", "word_a", "word_b",
+           "word_c", "word_d", "word_e", "flag_b", "flag_c", "flag_d", "flag_e", "number"}};
     case binary_kind::plan:
       break;
   }

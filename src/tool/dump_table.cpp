@@ -102,8 +102,7 @@ void append_json_begin(std::string& out, const dump_layout& layout) {
   out += "{\"file\": \"" + layout.file_kind + "\", \"rows\": [";
 }
 
-void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row,
-                     bool first) {
+void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first) {
   out += first ? "\n  {" : ",\n  {";
   for (std::size_t c = 0; c < layout.columns.size(); ++c) {
     const auto& f = row[c];

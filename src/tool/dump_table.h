@@ -31,8 +31,7 @@ std::vector<std::size_t> text_widths(const dump_layout& layout);
 void widen_text(std::vector<std::size_t>& widths, const dump_row& row);
 void append_text_header(std::string& out, const dump_layout& layout,
                         const std::vector<std::size_t>& widths);
-void append_text_row(std::string& out, const dump_row& row,
-                     const std::vector<std::size_t>& widths);
+void append_text_row(std::string& out, const dump_row& row, const std::vector<std::size_t>& widths);
 
 // CSV: a header of the column names, one line per row.
 void append_csv_header(std::string& out, const dump_layout& layout);
@@ -40,8 +39,7 @@ void append_csv_row(std::string& out, const dump_row& row);
 
 // JSON: {"file": KIND, "rows": [ one object per row ]}.
 void append_json_begin(std::string& out, const dump_layout& layout);
-void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row,
-                     bool first);
+void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first);
 void append_json_end(std::string& out);
 
 }  // namespace scn::tool

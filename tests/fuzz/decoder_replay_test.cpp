@@ -14,13 +14,13 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DecoderReplay, SeedsKeepEveryInvariant) {
-  const std::pair<const char*, tool::binary_kind> kinds[] = {
-      {"cells", tool::binary_kind::cells},
-      {"items", tool::binary_kind::items},
-      {"plan", tool::binary_kind::plan}};
+  const std::pair<const char*, tool::binary_kind> kinds[] = {{"cells", tool::binary_kind::cells},
+                                                             {"items", tool::binary_kind::items},
+                                                             {"plan", tool::binary_kind::plan}};
   for (const auto& [folder, kind] : kinds) {
     int seeds = 0;
-    for (const auto& e : fs::directory_iterator(fs::path(SCENARIO_FUZZ_DIR) / "decoders" / folder)) {
+    for (const auto& e :
+         fs::directory_iterator(fs::path(SCENARIO_FUZZ_DIR) / "decoders" / folder)) {
       EXPECT_EQ(fuzz::check_decoding(kind, test::read_bytes(e.path())), "") << e.path();
       ++seeds;
     }
@@ -32,8 +32,8 @@ TEST(DecoderReplay, ArbitraryBytesKeepEveryInvariant) {
   std::string bytes;
   for (int n = 0; n < 400; ++n) {
     bytes += static_cast<char>((n * 37 + 11) % 7 == 0 ? 5 : (n * 13) % 3);
-    for (const auto kind : {tool::binary_kind::cells, tool::binary_kind::items,
-                            tool::binary_kind::plan}) {
+    for (const auto kind :
+         {tool::binary_kind::cells, tool::binary_kind::items, tool::binary_kind::plan}) {
       EXPECT_EQ(fuzz::check_decoding(kind, bytes), "") << n;
     }
   }

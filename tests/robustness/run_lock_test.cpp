@@ -35,9 +35,10 @@ TEST(RunLock, EightRunsTogetherLeaveWhatOneRunLeaves) {
 
   test::scratch_dir shared;
   test::install_program(shared.path(), "scenario");
-  const auto r = test::run_in(shared.path(),
-                              "(pids=''; for i in 1 2 3 4 5 6 7 8; do ./scenario & pids=\"$pids $!\";"
-                              " done; s=0; for p in $pids; do wait $p || s=1; done; exit $s)");
+  const auto r =
+      test::run_in(shared.path(),
+                   "(pids=''; for i in 1 2 3 4 5 6 7 8; do ./scenario & pids=\"$pids $!\";"
+                   " done; s=0; for p in $pids; do wait $p || s=1; done; exit $s)");
   EXPECT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_EQ(contents_of(shared.path()), contents_of(single.path()));
   EXPECT_EQ(test::temporaries_in(shared.path()), std::vector<std::string>{});

@@ -7,8 +7,8 @@ namespace scn::tool {
 namespace {
 
 TEST(DeviceNames, ReservedStemsAreRefusedWhateverFollowsTheirFirstDot) {
-  for (const char* name : {"CON", "con", "Prn", "AUX", "nul", "NUL.txt", "COM1", "com9.x",
-                           "LPT1", "lpt9.tar.gz", "CON .x", "aux "}) {
+  for (const char* name : {"CON", "con", "Prn", "AUX", "nul", "NUL.txt", "COM1", "com9.x", "LPT1",
+                           "lpt9.tar.gz", "CON .x", "aux "}) {
     EXPECT_TRUE(device_name_reason(name).has_value()) << name;
   }
 }

@@ -75,7 +75,14 @@ TEST(DumpStream, DamageIsFoundBeforeTheFirstRow) {
 }
 
 TEST(DumpStream, NumbersAreShortestAndReadBackExactly) {
-  const double values[] = {0.0, -0.0, 1.0, 0.1, 2151.999999, 1.0 / 3, 1e-7, 123456789012.5,
+  const double values[] = {0.0,
+                           -0.0,
+                           1.0,
+                           0.1,
+                           2151.999999,
+                           1.0 / 3,
+                           1e-7,
+                           123456789012.5,
                            std::numeric_limits<double>::max(),
                            std::numeric_limits<double>::denorm_min()};
   for (double v : values) {
