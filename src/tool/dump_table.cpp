@@ -37,7 +37,10 @@ void append_line(std::string& out, std::size_t columns, const std::vector<std::s
   const std::size_t start = out.size();
   for (std::size_t c = 0; c < columns; ++c) {
     const std::string& text = text_of(c);
-    const std::size_t pad = widths[c] - display_width(text);
+    // A file that changed between the measuring pass and this one may
+    // hold a wider text: it then goes unpadded rather than wrap around.
+    const std::size_t width = display_width(text);
+    const std::size_t pad = widths[c] > width ? widths[c] - width : 0;
     if (c) out += "  ";
     if (is_number(c)) out.append(pad, ' ');
     out += text;
