@@ -9,6 +9,8 @@
 
 #include <chrono>
 
+#include "model/track_plan.h"
+#include "output/plan_file.h"
 #include "robustness/fault_support.h"
 #include "support/process.h"
 
@@ -16,6 +18,17 @@ namespace scn {
 namespace {
 
 namespace fs = std::filesystem;
+
+// An address-space limit for the programs run by a test; none under
+// AddressSanitizer, whose shadow memory alone is far larger.
+std::string memory_limit(int megabytes) {
+#if defined(__SANITIZE_ADDRESS__)
+  static_cast<void>(megabytes);
+  return "";
+#else
+  return "ulimit -v " + std::to_string(megabytes * 1000) + "; ";
+#endif
+}
 
 std::string tool() {
   return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
@@ -160,13 +173,43 @@ TEST(OutputSafety, HugeInputsAreRefusedUnread) {
       fs::resize_file(dir / big, std::uintmax_t{2} << 30);
     }
     const auto start = std::chrono::steady_clock::now();
-    const auto r = test::run_in(dir.path(), "ulimit -v 1000000; " + command);
+    const auto r = test::run_in(dir.path(), memory_limit(1000) + command);
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(r.exit_status, 1) << r.errors;
     EXPECT_NE(r.errors.find("cannot read big"), std::string::npos) << r.errors;
     EXPECT_NE(r.errors.find("bytes, more than the"), std::string::npos) << r.errors;
     EXPECT_LT(took, std::chrono::seconds(5));
     EXPECT_EQ(test::files_in(dir / "out"), std::vector<std::string>{});
+  }
+}
+
+// The largest plan file there can be (a 1 000 000 m line, doubles
+// everywhere) dumps in every format within 100 MB of address space: rows go
+// out as they are decoded.
+TEST(OutputSafety, DumpOfTheLargestPlanFileNeedsLittleMemory) {
+  test::scratch_dir dir;
+  {
+    track_plan plan;
+    plan.dimension(1007000);
+    for (std::size_t i = 0; i < plan.points(); ++i) {
+      plan.set_real(i, 0, 0.5 * static_cast<double>(i));
+      plan.set_real(i, 1, 1.0 / static_cast<double>(i + 1));
+    }
+    const std::string bytes = encode_plan_file(plan);
+    ASSERT_EQ(bytes.size(), 20140020u);
+    test::write_bytes(dir / "big_linea.dat", bytes);
+  }
+  for (const char* format : {"json", "csv", "text"}) {
+    SCOPED_TRACE(format);
+    const auto r =
+        test::run_in(dir.path(), "(" + memory_limit(100) + tool() +
+                                     " dump big_linea.dat --format " + format + " >dump.out)");
+    EXPECT_EQ(r.exit_status, 0) << r.errors;
+    const std::string dumped = test::read_bytes(dir / "dump.out");
+    fs::remove(dir / "dump.out");
+    const std::string tail =
+        dumped.substr(dumped.size() - std::min<std::size_t>(dumped.size(), 200));
+    EXPECT_NE(tail.find("1007000"), std::string::npos) << tail;
   }
 }
 
