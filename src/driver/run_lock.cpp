@@ -1,7 +1,7 @@
 // Locking the program directory for one run.
 #include "driver/run_lock.h"
 
-#include "driver/file_error.h"
+#include "platform/file_error.h"
 
 namespace scn {
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/file_error.h"
 #include "platform/form1_layout.h"
 #include "platform/platform.h"
 #include "platform/platform_error.h"
+#include "platform/run_ended.h"
 
 namespace scn {
 

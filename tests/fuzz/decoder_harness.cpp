@@ -1,10 +1,10 @@
 // The decoders' invariants.
 #include "fuzz/decoder_harness.h"
 
-#include "output/cell_file.h"
-#include "output/decode_error.h"
-#include "output/item_file.h"
-#include "output/plan_file.h"
+#include "formats/cell_file.h"
+#include "formats/decode_error.h"
+#include "formats/item_file.h"
+#include "formats/plan_file.h"
 
 namespace scn::fuzz {
 

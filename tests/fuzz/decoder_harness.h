@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "tool/dump_rows.h"
+#include "tool/dump/dump_rows.h"
 
 namespace scn::fuzz {
 

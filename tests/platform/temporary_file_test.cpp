@@ -7,8 +7,8 @@
 
 #include <set>
 
-#include "driver/file_error.h"
-#include "driver/file_ops.h"
+#include "platform/file_error.h"
+#include "platform/file_ops.h"
 #include "support/process.h"
 
 namespace scn {

@@ -10,7 +10,7 @@
 #include <chrono>
 
 #include "model/track_plan.h"
-#include "output/plan_file.h"
+#include "formats/plan_file.h"
 #include "robustness/fault_support.h"
 #include "support/process.h"
 

@@ -1,7 +1,7 @@
 // Names Windows takes for devices, in any case and before any extension.
 #include <gtest/gtest.h>
 
-#include "tool/output_safety.h"
+#include "tool/cli/output_safety.h"
 
 namespace scn::tool {
 namespace {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "output/decode_error.h"
-#include "output/plan_file.h"
-#include "tool/dump_rows.h"
+#include "formats/decode_error.h"
+#include "formats/plan_file.h"
+#include "tool/dump/dump_rows.h"
 
 namespace scn::tool {
 namespace {
