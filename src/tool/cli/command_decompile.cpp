@@ -1,20 +1,23 @@
 // "decompile": the two descriptions back from a scenario's binary files.
 #include <cstdio>
 
+#include "formats/binary_limits.h"
+#include "pipeline/run_files.h"
 #include "platform/file_error.h"
 #include "platform/file_ops.h"
-#include "pipeline/run_files.h"
 #include "tool/cli/commands.h"
-#include "tool/decompile/decompiler.h"
 #include "tool/cli/identity_names.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
+#include "tool/decompile/decompiler.h"
 
 namespace scn::tool {
 
 namespace {
 
-std::string read_whole(const std::string& name) {
-  auto bytes = read_file(name);
+// A file larger than the compiler can write is refused unread.
+std::string read_whole(const std::string& name, const input_limit& limit) {
+  auto bytes = read_file(name, limit);
   if (!bytes) throw file_error(name, "read", "No such file");
   return std::move(*bytes);
 }
@@ -30,14 +33,23 @@ int report_findings(const decompile::decompiled& d) {
   return d.findings.empty() ? 0 : exit_inexpressible;
 }
 
+// Why the line name or train number of the item file cannot name a file.
+std::optional<std::string> unusable_identity(const std::string& name) {
+  if (auto reason = unsafe_name_reason(name)) return reason;
+  return device_name_reason(name);
+}
+
 }  // namespace
 
 int command_decompile(const std::vector<std::string>& args, platform& p) {
   const auto o = parse_options(args, {{}, {"--out"}, 2, 3});
+  const std::string out = o.value_or("--out", ".");
+  require_output_named(out);
   decompile::binary_files files;
-  files.cells = read_whole(o.positional[0]);
-  files.items = read_whole(o.positional[1]);
-  if (o.positional.size() == 3) files.plan = read_whole(o.positional[2]);
+  files.cells = read_whole(o.positional[0], {max_cell_file_bytes, "a cell file"});
+  files.items = read_whole(o.positional[1], {max_item_file_bytes, "an item file"});
+  if (o.positional.size() == 3)
+    files.plan = read_whole(o.positional[2], {max_plan_file_bytes, "a plan file"});
   decompile::decompiled d;
   try {
     d = decompile::decompile(files);
@@ -50,7 +62,7 @@ int command_decompile(const std::vector<std::string>& args, platform& p) {
     return exit_damaged;
   }
   for (const auto* name : {&d.line_name, &d.train_number}) {
-    if (const auto reason = unsafe_name_reason(*name)) {
+    if (const auto reason = unusable_identity(*name)) {
       std::fprintf(stderr,
                    "scenario-tool decompile: %s: identity \"%s\" cannot be used in file names: "
                    "%s; nothing written\n",
@@ -59,8 +71,11 @@ int command_decompile(const std::vector<std::string>& args, platform& p) {
       return exit_inexpressible;
     }
   }
-  const auto names =
-      make_run_files(o.value_or("--out", "."), p.path_separator(), d.line_name, d.train_number);
+  const auto names = make_run_files(out, p.path_separator(), d.line_name, d.train_number);
+  require_output_names_usable({names.line_description, names.train_description},
+                              "from the line name and the train number of the item file");
+  require_outputs_apart_from_inputs({names.line_description, names.train_description},
+                                    o.positional);
   replace_file(names.line_description, d.line_text);
   replace_file(names.train_description, d.train_text);
   return report_findings(d);

@@ -167,6 +167,23 @@ TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest
   }
 }
 
+TEST(DecompileCommand, NeverWritesOverItsInputs) {
+  test::scratch_dir dir;
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
+  fs::create_directory(dir / "out");
+  // The line description's name in the output folder is the cell file itself.
+  fs::create_hard_link(dir / "PROVA_00006.dat", dir / "out" / "PROVA_linea.txt");
+  const auto r =
+      test::run_in(dir.path(), tool() + " decompile PROVA_00006.dat PROVA_00006.sim --out out");
+  EXPECT_EQ(r.exit_status, 1);
+  EXPECT_FALSE(r.errors.empty());
+  EXPECT_TRUE(test::read_bytes(dir / "PROVA_00006.dat") == cells);
+  const auto empty =
+      test::run_in(dir.path(), tool() + " decompile PROVA_00006.dat PROVA_00006.sim --out \"\"");
+  EXPECT_EQ(empty.exit_status, 1) << "an empty --out would name the root folder";
+}
+
 TEST(DecompileCommand, AnIdentityThatCannotNameAFileExitsTwoWritingNothing) {
   test::scratch_dir dir;
   test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
