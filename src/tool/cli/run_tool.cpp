@@ -34,7 +34,9 @@ constexpr const char* usage_text =
     "      decode a cell file (.dat), an item file (.sim) or a plan file (_linea.dat)\n"
     "  plot LINE TRAIN --out FILE.svg\n"
     "  plot CELLS.dat ITEMS.sim [LINE_linea.dat] --out FILE.svg\n"
-    "      draw the plan and the profile of a scenario\n";
+    "      draw the plan and the profile of a scenario\n"
+    "  decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR]\n"
+    "      write the line and train descriptions that compile back to these files\n";
 
 }  // namespace
 

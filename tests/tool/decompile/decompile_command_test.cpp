@@ -167,6 +167,14 @@ TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest
   }
 }
 
+TEST(DecompileCommand, IsListedInTheHelp) {
+  test::scratch_dir dir;
+  const auto r = test::run_in(dir.path(), tool() + " --help");
+  EXPECT_NE(r.output.find("  decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR]\n"),
+            std::string::npos)
+      << r.output;
+}
+
 TEST(DecompileCommand, NeverWritesOverItsInputs) {
   test::scratch_dir dir;
   test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
