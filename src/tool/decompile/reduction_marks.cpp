@@ -70,8 +70,12 @@ class mark_search {
       : r_(r), without_(std::move(without)), with_(std::move(with)) {}
 
   bool usable() const { return without_.track_cells.size() == r_.in.cells.size(); }
+  // The search gives up after this many passes: a file no record set can
+  // explain is reported, not searched for minutes.
+  bool exhausted() const { return runs_ >= max_runs; }
 
   mark_distance distance(const std::set<std::size_t>& records) {
+    ++runs_;
     work_ = without_;
     for (const std::size_t i : records)
       if (i < with_.track_cells.size()) work_.track_cells[i] = with_.track_cells[i];
@@ -88,8 +92,10 @@ class mark_search {
   }
 
  private:
+  static constexpr std::size_t max_runs = 20000;
   const recovery& r_;
   scenario without_, with_, work_;
+  std::size_t runs_ = 0;
 };
 
 // Marks of 180 within this many cells of the first disagreement are tried as
@@ -115,7 +121,8 @@ record_set toggled(record_set records, std::size_t a) {
 // that moves the first disagreement furthest, until the marks agree.
 record_set search_records(mark_search& search, const record_set& ambiguous, record_set records) {
   mark_distance now = search.distance(records);
-  for (std::size_t step = 0; step <= 2 * ambiguous.size() && now.count != 0; ++step) {
+  for (std::size_t step = 0; step <= 2 * ambiguous.size() && now.count != 0 && !search.exhausted();
+       ++step) {
     std::optional<std::pair<record_set, mark_distance>> best;
     const auto consider = [&](record_set tried) {
       const mark_distance d = search.distance(tried);
@@ -123,7 +130,7 @@ record_set search_records(mark_search& search, const record_set& ambiguous, reco
     };
     const auto candidates = near(ambiguous, now.first);
     for (const auto a : candidates) consider(toggled(records, a));
-    for (std::size_t x = 0; !best && x < candidates.size(); ++x)
+    for (std::size_t x = 0; !best && !search.exhausted() && x < candidates.size(); ++x)
       for (std::size_t y = x + 1; y < candidates.size(); ++y)
         consider(toggled(toggled(records, candidates[x]), candidates[y]));
     if (!best) break;
