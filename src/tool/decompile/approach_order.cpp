@@ -97,8 +97,14 @@ std::vector<train_object> recover_approach_order(const recovery& r, const train_
                                " with no signal or station ahead that writes it");
   const std::size_t objects = t.stations.size() + t.signals.size();
   auto after = constraints(r, writers, objects);
-  // Stations keep their order.
+  // Stations keep their order; a signal a stop cell replaced comes before
+  // that station.
   for (std::size_t n = 0; n + 1 < t.stations.size(); ++n) after[n].push_back(n + 1);
+  for (std::size_t n = 0; n < t.signals.size(); ++n) {
+    const std::int32_t row = t.signals[n].under_station_row;
+    if (row >= 1 && static_cast<std::size_t>(row) <= t.stations.size())
+      after[t.stations.size() + n].push_back(static_cast<std::size_t>(row) - 1);
+  }
   std::vector<int> pending(objects, 0);
   for (const auto& next : after)
     for (const auto b : next) ++pending[b];

@@ -97,6 +97,9 @@ struct signal_row {
   std::int32_t posizione = 0;
   std::int32_t sx = 0, s1 = 0, s2 = 0, s3 = 0, rapp = 0, dx = 0, d1 = 0, d2 = 0, d3 = 0;
   std::int32_t tempo = 0;
+  // The item row of the station whose stop cell replaced the signal: it is
+  // written before that station. 0 for a signal in sight.
+  std::int32_t under_station_row = 0;
 };
 
 struct reduction_mark_row {

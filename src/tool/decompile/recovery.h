@@ -68,7 +68,10 @@ std::vector<text_board_row> recover_text_boards(const recovery& r);
 // took the last row the `boards` board rows leave.
 std::vector<station_row> recover_stations(const recovery& r, std::size_t boards,
                                           std::optional<station_row>& refused);
+// Signals, also those a station's stop cell replaced (the values it leaves
+// and the approach codes before it tell them from a post).
 std::vector<signal_row> recover_signals(const recovery& r);
+bool signal_under_stop(const recovery& r, std::size_t i);
 std::vector<slowdown_row> recover_slowdowns(const recovery& r);
 
 // The file order of stations and signals that gives every cell the approach

@@ -56,14 +56,31 @@ void split_pair(std::int16_t packed, std::int32_t& s, std::int32_t& d) {
 
 }  // namespace
 
+bool signal_under_stop(const recovery& r, std::size_t i) {
+  const track_cell& c = r.in.cells[i];
+  if (c.kind != code(cell_kind::station_stop)) return false;
+  if (c.timer != 0) return true;
+  if (c.value4 == 0 || i < 8) return false;
+  // Without a timer, a post leaves the same values. The station writes its
+  // own codes on the 1st to 4th cells before its stop; the signal's codes on
+  // the 6th and 8th tell it apart, as no other object writes both.
+  const std::int32_t q = approach_type(r, i, c.value4);
+  return r.in.cells[i - 6].approach == low_byte(10 * std::int64_t{q} + 3) &&
+         r.in.cells[i - 8].approach == low_byte(10 * std::int64_t{q} + 4);
+}
+
 std::vector<signal_row> recover_signals(const recovery& r) {
   std::vector<signal_row> rows;
   for (std::size_t i = 0; i < r.in.cells.size(); ++i) {
     const track_cell& c = r.in.cells[i];
-    if (c.kind != code(cell_kind::signal)) continue;
+    const bool hidden = signal_under_stop(r, i);
+    if (c.kind != code(cell_kind::signal) && !hidden) continue;
     signal_row s;
     s.posizione = object_position(i);
-    split_pair(c.value1, s.s1, s.d1);
+    // A station's stop cell replaced the kind and the first value of a
+    // signal written before the station: the rest stays.
+    if (hidden) s.under_station_row = c.value1;
+    split_pair(hidden ? std::int16_t{0} : c.value1, s.s1, s.d1);
     split_pair(c.value2, s.s2, s.d2);
     split_pair(c.value3, s.s3, s.d3);
     const std::int32_t q = approach_type(r, i, c.value4);

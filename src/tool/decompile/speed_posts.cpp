@@ -33,11 +33,12 @@ std::vector<speed_post_row> recover_speed_posts(const recovery& r) {
     // A station's stop cell replaces only the kind and the first value: the
     // other values of a post it stands on stay. The post's first value is
     // lost, and any will do.
-    if (c.kind != code(cell_kind::speed_boards) && !post_under_stop(c)) continue;
+    const bool hidden = post_under_stop(c) && !signal_under_stop(r, i);
+    if (c.kind != code(cell_kind::speed_boards) && !hidden) continue;
     speed_post_row p;
     p.posizione = object_position(i);
-    const auto a = unpack_speeds(post_under_stop(c) ? std::int16_t{0} : c.value1),
-               b = unpack_speeds(c.value2), v = unpack_speeds(c.value3);
+    const auto a = unpack_speeds(hidden ? std::int16_t{0} : c.value1), b = unpack_speeds(c.value2),
+               v = unpack_speeds(c.value3);
     p.vas = a.first;
     p.vad = a.second;
     p.vbs = b.first;

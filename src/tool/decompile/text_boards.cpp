@@ -16,7 +16,8 @@ std::vector<std::size_t> stop_cells(const recovery& r) {
   std::vector<std::size_t> cells;
   for (std::size_t i = 0; i < r.in.cells.size(); ++i) {
     const track_cell& c = r.in.cells[i];
-    if (c.kind == code(cell_kind::station_stop) && !post_under_stop(c)) cells.push_back(i);
+    if (c.kind == code(cell_kind::station_stop) && !post_under_stop(c) && !signal_under_stop(r, i))
+      cells.push_back(i);
   }
   return cells;
 }
