@@ -36,6 +36,9 @@ std::int32_t approach_type(const recovery& r, std::size_t i, std::int16_t value4
   };
   for (std::int32_t q = unit; q < 30; q += 10) consider(q);
   if (best_votes > 0) return best;
+  // A sum whose codes wrap past 255 must be named by two codes at least: one
+  // code of another object can match it by chance.
+  best_votes = 1;
   for (std::int32_t q = unit + 30; q < unit + 260; q += 10) {
     consider(q);
     consider(unit - (q - unit) - 10);
