@@ -63,13 +63,18 @@ bool signal_under_stop(const recovery& r, std::size_t i) {
   const track_cell& c = r.in.cells[i];
   if (c.kind != code(cell_kind::station_stop)) return false;
   if (c.timer != 0) return true;
-  if (c.value4 == 0 || i < 8) return false;
-  // Without a timer, a post leaves the same values. The station writes its
-  // own codes on the 1st to 4th cells before its stop; the signal's codes on
-  // the 6th and 8th tell it apart, as no other object writes both.
-  const std::int32_t q = approach_type(r, i, c.value4);
-  return r.in.cells[i - 6].approach == low_byte(10 * std::int64_t{q} + 3) &&
-         r.in.cells[i - 8].approach == low_byte(10 * std::int64_t{q} + 4);
+  if (c.value4 == 0) return false;
+  // Without a timer, a post leaves the same values. A code 10 × q + k on the
+  // k-th even cell before the stop is only ever written by a signal of type
+  // sum q on this very cell, as long as the codes do not wrap past 255; a
+  // station writes codes 81 to 84 itself, so with q = 8 one code is not
+  // enough.
+  const std::int32_t unit = ((c.value4 % 10) + 10) % 10;
+  for (std::int32_t q = unit; q < 26; q += 10) {
+    const int votes = approach_votes(r, i, q);
+    if (votes >= 2 || (votes == 1 && q != 8)) return true;
+  }
+  return false;
 }
 
 std::vector<signal_row> recover_signals(const recovery& r) {

@@ -22,7 +22,8 @@ class generator {
   // claim one.
   bool claim(int cell) { return cell > 1 && taken_.insert(cell).second; }
   bool is_taken(int cell) const { return cell <= 1 || taken_.count(cell) != 0; }
-  // Text boards and speed posts, which a station's stop cell may replace.
+  // Text boards, speed posts and signals, which a station's stop cell may
+  // replace when it comes later in the file.
   void replaceable_at(int cell) { replaceable_.insert(cell); }
   bool is_replaceable(int cell) const { return replaceable_.count(cell) != 0; }
   // Reduction marks on the cells the marker pass will look at, written with
@@ -190,6 +191,7 @@ void signals(generator& g, std::string& out, int length) {
   for (int at = g.between(2, 40) * 50; at < length; at += g.between(1, 10) * 50) {
     const int cell = at / 50 + 1;
     if (!g.claim(cell)) continue;
+    g.replaceable_at(cell);
     const int sx = g.between(1, 2);
     const int tempos[] = {0, 0, 50, 101, 201, 255};
     put(out, join("segnale",
@@ -231,9 +233,13 @@ random_descriptions random_scenario(std::uint32_t seed) {
   profile(g, d.train, "aderenza", length, 50, 100, 1);
   put(d.train, "[vel_limite]");
   profile(g, d.train, "velocita", length, 4, 32, 5);
+  // Now and then the signals come first, where a station's stop cell may
+  // replace them.
+  const bool signals_first = g.chance(20);
+  if (signals_first) signals(g, d.train, length);
   stations(g, d.train, length, boards);
   slowdowns(g, d.train, length);
-  signals(g, d.train, length);
+  if (!signals_first) signals(g, d.train, length);
   reduction_marks(g, d.train, length);
   put(d.train, "[fine]");
   return d;
