@@ -49,3 +49,22 @@ build/fuzz/bin/scenario_fuzz -dict=tests/fuzz/scenario.dict -max_total_time="$se
 grep -E '^stat::(number_of_executed_units|average_exec_per_sec)|DONE' "$work.log" || true
 rm -f "$work.log"
 echo "== fuzz stage took $(($(date +%s) - start)) s of fuzzing, no finding"
+
+# The language server's message layer: framing, JSON-RPC and the features
+# behind them, fed whole sessions cut at any point.
+lsp_seconds=${SCENARIO_LSP_FUZZ_SECONDS:-60}
+lsp_work=$(mktemp -d)
+echo "== fuzzing the language server's message layer for ${lsp_seconds} s"
+start=$(date +%s)
+build/fuzz/bin/scenario_lsp_fuzz -dict=tests/fuzz/lsp.dict -max_total_time="$lsp_seconds" \
+  -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/lsp-" \
+  "$lsp_work" tests/fuzz/lsp_corpus 2>"$lsp_work.log" || {
+  status=$?
+  tail -n 60 "$lsp_work.log"
+  rm -rf "$lsp_work" "$lsp_work.log"
+  echo "fuzz: language server finding (exit status $status); the input is in $findings" >&2
+  exit 1
+}
+grep -E '^stat::(number_of_executed_units|average_exec_per_sec)|DONE' "$lsp_work.log" || true
+rm -rf "$lsp_work" "$lsp_work.log"
+echo "== language server fuzzing took $(($(date +%s) - start)) s, no finding"

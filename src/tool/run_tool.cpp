@@ -15,7 +15,7 @@ using command_fn = int (*)(const std::vector<std::string>&, platform&);
 const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
       {"sources", command_sources}, {"compile", command_compile}, {"check", command_check},
-      {"dump", command_dump},       {"plot", command_plot},
+      {"dump", command_dump},       {"plot", command_plot},       {"lsp", command_lsp},
   };
   return table;
 }

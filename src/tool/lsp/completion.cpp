@@ -1,0 +1,52 @@
+// Completion: the keywords of the section the cursor is in.
+#include "tool/lsp/features.h"
+#include "tool/lsp/record_lines.h"
+
+namespace scn::tool::lsp {
+
+namespace {
+
+constexpr int keyword_item = 14;  // CompletionItemKind.Keyword
+constexpr int snippet_format = 2;
+
+std::string snippet(const record_info& r, const std::string& spelling) {
+  std::string out = spelling;
+  int n = 1;
+  if (r.kind == record_kind::curve) out += "${" + std::to_string(n++) + ":4}";
+  for (const auto& f : r.fields)
+    out += ", ${" + std::to_string(n++) + ":" + std::string(f.name) + "}";
+  return out;
+}
+
+}  // namespace
+
+json completion(const document_view& doc, const text_point& at, bool snippets) {
+  json items = json::array();
+  const auto line = scan_line_at(doc.text, doc.line_description, at.line);
+  if (!line) return items;
+  const std::size_t column = byte_column(line->text, at.utf16);
+  // Keywords stand before the first comma of a line.
+  if (line->text.substr(0, column).find(',') != std::string_view::npos) return items;
+  std::size_t start = 0;
+  while (start < column && (line->text[start] == ' ' || line->text[start] == '\t')) ++start;
+  const json range = range_json(line->text, line->number, start, column);
+  for (const record_info* r : records_of_section(line->part, line->section)) {
+    for (const auto& spelling : keyword_spellings(*r)) {
+      json item = {{"label", spelling},
+                   {"kind", keyword_item},
+                   {"detail", signature_of(*r)},
+                   {"documentation", std::string(r->meaning)},
+                   {"filterText", spelling}};
+      if (snippets) {
+        item["textEdit"] = {{"range", range}, {"newText", snippet(*r, spelling)}};
+        item["insertTextFormat"] = snippet_format;
+      } else {
+        item["textEdit"] = {{"range", range}, {"newText", spelling + ", "}};
+      }
+      items.push_back(std::move(item));
+    }
+  }
+  return items;
+}
+
+}  // namespace scn::tool::lsp
