@@ -1,4 +1,7 @@
-// Completion: the keywords of the section the cursor is in.
+// Completion: the keywords of the section the cursor is in, then the
+// other keywords of its part of the description.
+#include <algorithm>
+
 #include "tool/lsp/features.h"
 #include "tool/lsp/record_lines.h"
 
@@ -30,13 +33,22 @@ json completion(const document_view& doc, const text_point& at, bool snippets) {
   std::size_t start = 0;
   while (start < column && (line->text[start] == ' ' || line->text[start] == '\t')) ++start;
   const json range = range_json(line->text, line->number, start, column);
-  for (const record_info* r : records_of_section(line->part, line->section)) {
+  // The section's own keywords first, then the others the part accepts:
+  // the reader itself does not care under which section a record stands.
+  const auto own = records_of_section(line->part, line->section);
+  auto ordered = own;
+  for (const record_info* r : records_of_section(line->part, {})) {
+    if (std::find(own.begin(), own.end(), r) == own.end()) ordered.push_back(r);
+  }
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    const record_info* r = ordered[i];
+    const bool in_section = i < own.size();
     for (const auto& spelling : keyword_spellings(*r)) {
-      json item = {{"label", spelling},
-                   {"kind", keyword_item},
-                   {"detail", signature_of(*r)},
-                   {"documentation", std::string(r->meaning)},
-                   {"filterText", spelling}};
+      const std::string rank = (i < 10 ? "0" : "") + std::to_string(i);
+      json item = {{"label", spelling},          {"kind", keyword_item},
+                   {"detail", signature_of(*r)}, {"documentation", std::string(r->meaning)},
+                   {"filterText", spelling},     {"sortText", rank + " " + spelling}};
+      if (in_section && i == 0) item["preselect"] = true;
       if (snippets) {
         item["textEdit"] = {{"range", range}, {"newText", snippet(*r, spelling)}};
         item["insertTextFormat"] = snippet_format;

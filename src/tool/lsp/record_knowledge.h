@@ -56,7 +56,7 @@ record_kind classify_keyword(std::string_view keyword, record_part part);
 std::optional<std::string> suggest_keyword(std::string_view keyword, record_part part);
 
 // The records written under a section line of a part; every record of the
-// part when the section is not one the descriptions use.
+// part when the section is not one the descriptions use (or empty).
 std::vector<const record_info*> records_of_section(record_part part, std::string_view section);
 
 // The ways a record's keyword is written ("sfondo uno", "sfondo due", ...;

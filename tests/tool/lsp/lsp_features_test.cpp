@@ -3,6 +3,8 @@
 // and the quick fixes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tool/lsp/description_pair.h"
 #include "tool/lsp/lsp_test_client.h"
 
@@ -201,20 +203,29 @@ TEST_F(LspFeatures, HoverOnAPositionOffTheCellsSaysWhereItLands) {
   EXPECT_NE(text.find("lands where 2450 m would"), std::string::npos) << text;
 }
 
-TEST_F(LspFeatures, CompletionListsTheKeywordsOfTheSection) {
+TEST_F(LspFeatures, CompletionListsTheKeywordsOfTheSectionFirst) {
   client.open(train_uri, train_text);
-  const json in_stations = client.result("textDocument/completion", at(train_uri, origin_line, 0));
-  ASSERT_EQ(in_stations.size(), 1u);
-  EXPECT_EQ(in_stations[0]["label"], "stazione");
-  const std::string snippet = in_stations[0]["textEdit"]["newText"];
+  const auto labels = [&](int line) {
+    std::vector<std::string> out;
+    json items = client.result("textDocument/completion", at(train_uri, line, 0));
+    std::sort(items.begin(), items.end(),
+              [](const json& a, const json& b) { return a["sortText"] < b["sortText"]; });
+    for (const auto& item : items) out.push_back(item["label"]);
+    return out;
+  };
+  const auto in_stations = labels(origin_line);
+  ASSERT_EQ(in_stations.size(), 10u);
+  EXPECT_EQ(in_stations[0], "stazione");
+  EXPECT_NE(std::find(in_stations.begin(), in_stations.end(), "segnale"), in_stations.end());
+  const auto general = labels(1);
+  EXPECT_EQ(std::vector<std::string>(general.begin(), general.begin() + 4),
+            (std::vector<std::string>{"percentuale massa frenata", "numero vetture", "orologio",
+                                      "sabbia"}));
+
+  const json first = client.result("textDocument/completion", at(train_uri, origin_line, 0))[0];
+  const std::string snippet = first["textEdit"]["newText"];
   EXPECT_EQ(snippet.rfind("stazione, ${1:position}, ${2:kind}", 0), 0u) << snippet;
   EXPECT_NE(snippet.find("${17:name}"), std::string::npos);
-
-  std::vector<std::string> general;
-  for (const auto& item : client.result("textDocument/completion", at(train_uri, 1, 0)))
-    general.push_back(item["label"]);
-  EXPECT_EQ(general, (std::vector<std::string>{"percentuale massa frenata", "numero vetture",
-                                               "orologio", "sabbia"}));
   // Past the keyword there is nothing to complete.
   EXPECT_EQ(client.result("textDocument/completion", at(train_uri, origin_line, 12)),
             json::array());
@@ -225,8 +236,9 @@ TEST_F(LspFeatures, LineDescriptionCompletionKnowsTheGeneralPartFromTheBody) {
   const json general = client.result("textDocument/completion", at(line_uri, 1, 0));
   EXPECT_EQ(general[0]["label"], "lunghezza percorso");
   const json curves = client.result("textDocument/completion", at(line_uri, 3, 0));
-  ASSERT_EQ(curves.size(), 2u);
+  ASSERT_EQ(curves.size(), 6u);  // the body's keywords, no general one
   EXPECT_EQ(curves[1]["textEdit"]["newText"], "curvas${1:4}, ${2:start}, ${3:length}");
+  for (const auto& item : curves) EXPECT_NE(item["label"], "lunghezza percorso");
 }
 
 TEST_F(LspFeatures, SignatureHelpFollowsTheFieldUnderTheCursor) {
