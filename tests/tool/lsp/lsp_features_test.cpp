@@ -5,7 +5,11 @@
 
 #include <algorithm>
 
+#include "compiler/compile_fixture.h"
+#include "sources/line_description_table.h"
+#include "sources/train_description_table.h"
 #include "tool/lsp/description_pair.h"
+#include "tool/lsp/features.h"
 #include "tool/lsp/lsp_test_client.h"
 
 namespace scn::tool::lsp {
@@ -74,6 +78,51 @@ class LspFeatures : public ::testing::Test {
 
 TEST_F(LspFeatures, ACleanPairPublishesNoDiagnosticsForEitherFile) {
   const auto sent = client.open(train_uri, train_text);
+  EXPECT_EQ(published(sent, train_uri), json::array());
+  EXPECT_EQ(published(sent, line_uri), json::array());
+}
+
+TEST(LspEmbeddedScenario, ShowsNoDiagnosticAndOutlinesEveryStation) {
+  memory_files files;
+  const std::string line = scn::testing::table_bytes(fill_line_description);
+  const std::string train = scn::testing::table_bytes(fill_train_description);
+  files.files["/e/BORGOLAGO-CIMAPASSO_linea.txt"] = line;
+  test_client client(files);
+  client.initialize();
+  const std::string uri = "file:///e/BORGOLAGO-CIMAPASSO_51827-.txt";
+  const auto sent = client.open(uri, train);
+  EXPECT_EQ(published(sent, uri), json::array());
+  EXPECT_EQ(published(sent, "file:///e/BORGOLAGO-CIMAPASSO_linea.txt"), json::array());
+  std::size_t stations = 0;
+  for (const auto& section :
+       client.result("textDocument/documentSymbol", {{"textDocument", {{"uri", uri}}}})) {
+    for (const auto& s : section["children"])
+      stations += s["name"].get<std::string>().rfind("stazione ", 0) == 0;
+  }
+  EXPECT_EQ(stations, 27u);
+}
+
+TEST(LspDiagnosticsJson, RelatedPlacesPointIntoTheirOwnFile) {
+  const std::string text = "[generale]\nsegnale, 2450\n";
+  pair_finding f{description::train, {2, 10}, true, "status-16", "refused", {}, {}};
+  f.related.push_back({description::line, {7, 3}, "the board that holds the cell"});
+  const json d = diagnostics_for({text, false}, description::train, {f}, "file:///l", "file:///t");
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0]["range"]["start"], json({{"line", 1}, {"character", 9}}));
+  EXPECT_EQ(d[0]["range"]["end"], json({{"line", 1}, {"character", 13}}));
+  const json r = d[0]["relatedInformation"][0];
+  EXPECT_EQ(r["location"]["uri"], "file:///l");
+  EXPECT_EQ(r["location"]["range"]["start"], json({{"line", 6}, {"character", 2}}));
+  EXPECT_EQ(r["message"], "the board that holds the cell");
+  EXPECT_EQ(diagnostics_for({text, true}, description::line, {f}, "file:///l", "file:///t"),
+            json::array());
+}
+
+TEST_F(LspFeatures, ClosingADocumentClearsItsDiagnosticsAndRecompilesItsPartner) {
+  client.open(line_uri, replaced(line_text, "20000", "5000"));
+  ASSERT_FALSE(published(client.open(train_uri, train_text), train_uri).empty());
+  const auto sent = client.notify("textDocument/didClose", {{"textDocument", {{"uri", line_uri}}}});
+  // The train compiles with the line on disk again: no longer cut short.
   EXPECT_EQ(published(sent, train_uri), json::array());
   EXPECT_EQ(published(sent, line_uri), json::array());
 }
