@@ -1,6 +1,8 @@
 // Sorting incoming JSON-RPC messages and building outgoing ones.
 #include "tool/lsp/json_rpc.h"
 
+#include <algorithm>
+
 namespace scn::tool::lsp {
 
 incoming classify_message(const json& message) {
@@ -37,6 +39,28 @@ json error_response(const json& id, int code, const std::string& message) {
 
 json notification(const std::string& method, json params) {
   return {{"jsonrpc", "2.0"}, {"method", method}, {"params", std::move(params)}};
+}
+
+std::size_t nesting_depth(std::string_view text) {
+  std::size_t depth = 0, deepest = 0;
+  bool in_string = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (in_string) {
+      if (c == '\\') {
+        ++i;
+      } else if (c == '"') {
+        in_string = false;
+      }
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '[' || c == '{') {
+      deepest = std::max(deepest, ++depth);
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+  return deepest;
 }
 
 std::string serialise(const json& message) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -38,6 +39,12 @@ incoming classify_message(const json& message);
 json response(const json& id, json result);
 json error_response(const json& id, int code, const std::string& message);
 json notification(const std::string& method, json params);
+
+// How deeply arrays and objects nest in a JSON text (strings skipped). The
+// server refuses bodies nested deeper than any protocol message is, before
+// parsing: copying such a value would recurse once per level.
+std::size_t nesting_depth(std::string_view text);
+constexpr std::size_t max_nesting = 128;
 
 // The text of a message as it goes out; bytes that are not UTF-8 in a
 // string are replaced rather than refused.

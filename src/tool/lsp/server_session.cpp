@@ -11,6 +11,11 @@ server_session::server_session(const file_source& files, language_server::logger
           files, [this](const json& m) { out_ += frame(serialise(m)); }, log_) {}
 
 void server_session::handle_body(const std::string& body) {
+  if (nesting_depth(body) > max_nesting) {
+    server_.handle_unparsable("the body nests deeper than " + std::to_string(max_nesting) +
+                              " levels");
+    return;
+  }
   json message = json::parse(body, nullptr, false);
   if (message.is_discarded()) {
     server_.handle_unparsable("the body is not JSON");

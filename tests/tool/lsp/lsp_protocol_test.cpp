@@ -106,6 +106,10 @@ TEST(LspLifeCycle, MalformedMessagesAreAnsweredAndTheServerGoesOn) {
       {"notification with bad params",
        frame(R"({"jsonrpc":"2.0","method":"textDocument/didOpen"})"), 0},
       {"framing error", "Content-Length: x\r\n\r\n", 0},
+      {"nested too deep",
+       frame(R"({"jsonrpc":"2.0","id":8,"method":"textDocument/hover","params":)" +
+             std::string(100000, '[') + std::string(100000, ']') + "}"),
+       rpc_error::parse_error},
   };
   for (const auto& c : cases) {
     const auto answers = client.send_bytes(c.bytes);
