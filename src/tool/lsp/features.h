@@ -22,13 +22,15 @@ json hover(const document_view& doc, const text_point& at);
 json completion(const document_view& doc, const text_point& at, bool snippets);
 json signature_help(const document_view& doc, const text_point& at);
 json document_symbols(const document_view& doc);
+// Edits that align the records of each run of one kind in columns.
+json formatting(const document_view& doc);
 // Quick fixes for the lines of `range`; `diagnostics` are the client's, the
 // fixes that answer one name it.
 json code_actions(const document_view& doc, const std::string& uri, const json& range,
                   const json& diagnostics);
 
 // The diagnostics of one file of a pair, from the pair's findings.
-// `uri_of` names the URI of each file of the pair for related places.
+// `line_uri` and `train_uri` locate the related places.
 json diagnostics_for(const document_view& doc, description file,
                      const std::vector<pair_finding>& findings, const std::string& line_uri,
                      const std::string& train_uri);

@@ -50,6 +50,7 @@ json capabilities() {
           {"completionProvider", {{"resolveProvider", false}}},
           {"signatureHelpProvider", {{"triggerCharacters", {","}}, {"retriggerCharacters", {" "}}}},
           {"documentSymbolProvider", true},
+          {"documentFormattingProvider", true},
           {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}}};
 }
 
@@ -138,13 +139,14 @@ json language_server::answer(const std::string& method, const json& params) {
   }
   const bool known = method == "textDocument/hover" || method == "textDocument/completion" ||
                      method == "textDocument/signatureHelp" ||
-                     method == "textDocument/documentSymbol" || method == "textDocument/codeAction";
+                     method == "textDocument/documentSymbol" ||
+                     method == "textDocument/codeAction" || method == "textDocument/formatting";
   if (!known) return json(json::value_t::discarded);
   const std::string uri = document_uri(params);
   const open_document* doc = docs_.find(uri);
-  const bool empty_list = method == "textDocument/completion" ||
-                          method == "textDocument/documentSymbol" ||
-                          method == "textDocument/codeAction";
+  const bool empty_list =
+      method == "textDocument/completion" || method == "textDocument/documentSymbol" ||
+      method == "textDocument/codeAction" || method == "textDocument/formatting";
   const auto path = path_of_uri(uri);
   if (doc == nullptr || !path) return empty_list ? json::array() : json(nullptr);
   const document_view view{doc->text, role_of(*path) == description_role::line};
@@ -152,6 +154,7 @@ json language_server::answer(const std::string& method, const json& params) {
   if (method == "textDocument/completion") return completion(view, position_of(params), snippets_);
   if (method == "textDocument/signatureHelp") return signature_help(view, position_of(params));
   if (method == "textDocument/documentSymbol") return document_symbols(view);
+  if (method == "textDocument/formatting") return formatting(view);
   const json& context = params.value("context", json::object());
   return code_actions(view, uri, member(params, "range"),
                       context.is_object() ? context.value("diagnostics", json::array()) : json());

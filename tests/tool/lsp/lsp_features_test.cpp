@@ -11,6 +11,7 @@
 #include "tool/lsp/description_pair.h"
 #include "tool/lsp/features.h"
 #include "tool/lsp/lsp_test_client.h"
+#include "tool/memory_compile.h"
 
 namespace scn::tool::lsp {
 namespace {
@@ -359,6 +360,54 @@ TEST_F(LspFeatures, QuickFixesRoundPositionsAndMoveExtraValuesOut) {
   ASSERT_EQ(adhesion.first.size(), 1u);
   EXPECT_EQ(adhesion.second[0], "\r\n");
   EXPECT_TRUE(fixes(origin_line).first.empty());
+}
+
+// The keyword and value texts the compiler reads, in order.
+std::vector<std::string> read_fields(const std::string& line, const std::string& train) {
+  memory_compile compiled;
+  compile_trace trace;
+  compile_in_memory(compiled, {"A", "1"}, line, train, &trace);
+  std::vector<std::string> out;
+  for (const auto& r : trace.records()) {
+    out.push_back(r.keyword.text);
+    for (const auto& v : r.values) out.push_back(v.text);
+  }
+  return out;
+}
+
+std::string apply_edits(const std::string& text, const json& edits) {
+  // Whole-line edits, applied from the last line up.
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2)
+    lines.push_back(text.substr(begin, end - begin));
+  for (const auto& e : edits) {
+    const std::size_t n = e["range"]["start"]["line"];
+    EXPECT_EQ(e["range"]["start"]["character"], 0);
+    lines[n] = e["newText"];
+  }
+  std::string out;
+  for (const auto& l : lines) out += l + "\r\n";
+  return out;
+}
+
+TEST(LspFormatting, AlignsColumnsAndEveryFieldReadsAsBefore) {
+  const std::string line = scn::testing::table_bytes(fill_line_description);
+  const std::string train = scn::testing::table_bytes(fill_train_description);
+  // Blanks taken out of the embedded train description, then formatted.
+  std::string squeezed;
+  for (std::size_t i = 0; i < train.size(); ++i) {
+    if (!(train[i] == ' ' && i > 0 && (train[i - 1] == ' ' || train[i - 1] == ',')))
+      squeezed += train[i];
+  }
+  ASSERT_NE(squeezed, train);
+  const json edits = formatting({squeezed, false});
+  ASSERT_FALSE(edits.empty());
+  const std::string formatted = apply_edits(squeezed, edits);
+  EXPECT_EQ(read_fields(line, formatted), read_fields(line, train));
+  EXPECT_NE(formatted.find("velocita,     0,  90\r\nvelocita,  1200, 120\r\n"), std::string::npos);
+  // Formatting twice changes nothing more.
+  EXPECT_EQ(formatting({formatted, false}), json::array());
 }
 
 TEST_F(LspFeatures, DocumentsOfTensOfMegabytesAreServed) {
