@@ -7,7 +7,8 @@
 // also ends at a blank; the blanks after it are skipped, then one comma or one
 // line end is consumed. An empty field reads as "" or 0. A read that starts
 // exactly at the end of the file fails; blanks alone before the end give an
-// empty field.
+// empty field. A text field may be of any length: only a text stored in the
+// item table has a limit (see item_text.h).
 #pragma once
 
 #include <cstddef>
@@ -18,9 +19,6 @@
 #include "compiler/input_failure.h"
 
 namespace scn {
-
-// Longest text field the item file can store (its length field has 16 bits).
-inline constexpr std::size_t max_text_field = 65535;
 
 class field_reader {
  public:
@@ -44,7 +42,12 @@ class field_reader {
   // took the last one; none by default.
   void set_observer(field_observer* observer) { observer_ = observer; }
   void mark_keyword() {
+    keyword_ = last_;
     if (observer_ != nullptr) observer_->on_keyword();
+  }
+  // The last keyword is read as a record of this kind; its values follow.
+  void mark_record(record_kind kind) {
+    if (observer_ != nullptr) observer_->on_record(kind, keyword_);
   }
   void mark_discarded() {
     if (observer_ != nullptr) observer_->on_discarded();
@@ -66,6 +69,7 @@ class field_reader {
   std::int32_t line_ = 1;
   std::size_t line_start_ = 0;
   field_location last_{};
+  field_location keyword_{};
   std::size_t last_line_start_ = 0;
   field_observer* observer_ = nullptr;
 };

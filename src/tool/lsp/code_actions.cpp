@@ -57,8 +57,7 @@ void rounding_fixes(fix_context& c, const record_line& line) {
   if (line.record == nullptr) return;
   for (std::size_t i = 0; i < line.values.size(); ++i) {
     const field_info& f = line.record->fields[i];
-    const bool cell = f.position != position_rule::none || f.range == "a multiple of 50";
-    const std::int64_t step = f.range == "a multiple of 100" ? 100 : cell ? 50 : 0;
+    const std::int64_t step = required_step(*line.record, i);
     const auto v = line.number_of(i);
     if (step == 0 || !v || *v % step == 0) continue;
     const std::int64_t rounded =

@@ -15,7 +15,11 @@ constexpr int snippet_format = 2;
 std::string snippet(const record_info& r, const std::string& spelling) {
   std::string out = spelling;
   int n = 1;
-  if (r.kind == record_kind::curve) out += "${" + std::to_string(n++) + ":4}";
+  // A curve's class digit is the first placeholder.
+  if (r.kind == record_kind::curve) {
+    out.insert(out.size() - 1, "${" + std::to_string(n++) + ":");
+    out += "}";
+  }
   for (const auto& f : r.fields)
     out += ", ${" + std::to_string(n++) + ":" + std::string(f.name) + "}";
   return out;

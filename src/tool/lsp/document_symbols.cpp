@@ -26,18 +26,19 @@ std::optional<outlined> outline_of(const record_line& line) {
   const auto text = [&](std::size_t i) {
     return i < line.values.size() ? std::string(line.values[i].text) : std::string();
   };
+  // Named by the record's keyword and what tells it from its neighbours.
+  const std::string keyword = std::string(line.record->spelling) + " ";
   switch (line.record->kind) {
     case record_kind::station:
-      return outlined{"stazione " + text(16), symbol_kind::klass};
+      return outlined{keyword + text(16), symbol_kind::klass};
     case record_kind::signal:
-      return outlined{"segnale type " + text(1), symbol_kind::event};
+      return outlined{keyword + "type " + text(1), symbol_kind::event};
     case record_kind::slowdown:
-      return outlined{"rallentamento " + text(1) + " km/h over " + text(2) + " m", symbol_kind::op};
+      return outlined{keyword + text(1) + " km/h over " + text(2) + " m", symbol_kind::op};
     case record_kind::text_board:
-      return outlined{"cartello " + text(1), symbol_kind::string};
+      return outlined{keyword + text(1), symbol_kind::string};
     case record_kind::speed_post:
-      return outlined{"indicatori_vmax " + text(1) + "/" + text(2) + "/" + text(3),
-                      symbol_kind::number};
+      return outlined{keyword + text(1) + "/" + text(2) + "/" + text(3), symbol_kind::number};
     default:
       return std::nullopt;
   }

@@ -26,7 +26,7 @@ std::string aligned(const record_line& line, std::size_t keyword_width,
   out += std::string(keyword_width - line.keyword.text.size(), ' ');
   for (std::size_t i = 0; i < line.values.size(); ++i) {
     if (i > 0) out += ",";
-    if (line.record->fields[i].is_text()) {
+    if (is_text(line.record->fields[i])) {
       // A text runs to the end of its field, blanks after it included.
       const std::size_t end = line.text.find(',', line.values[i].begin);
       out += " " +

@@ -11,18 +11,18 @@ namespace {
 
 std::string describe_field(const field_info& f) {
   std::string out = "`" + std::string(f.name) + "`: " + std::string(f.meaning);
-  out += "\n\n- type: " + std::string(f.type);
+  out += "\n\n- type: " + std::string(type_text(f));
   if (!f.unit.empty()) out += "\n- unit: " + std::string(f.unit);
-  out += "\n- range: " + std::string(f.range);
+  out += "\n- range: " + range_text(f);
   return out;
 }
 
 // Where a position value puts things: its kilometre and its cell.
-std::string position_note(const field_info& f, std::int64_t p) {
+std::string position_note(position_rule rule, std::int64_t p) {
   std::string out = "\n\nPosition " + std::to_string(p) + " m: " + kilometre(p);
-  if (f.position == position_rule::none) return out + ".";
-  const std::int64_t cell = f.position == position_rule::object ? cell_index(p) : fill_index(p);
-  out += f.position == position_rule::object ? ", placed on cell " : ", takes effect at cell ";
+  if (rule == position_rule::none) return out + ".";
+  const std::int64_t cell = rule == position_rule::object ? cell_index(p) : fill_index(p);
+  out += rule == position_rule::object ? ", placed on cell " : ", takes effect at cell ";
   out += std::to_string(cell);
   if (p % 50 != 0)
     out += " (not a multiple of 50: it lands where " + std::to_string(nearest(p / 50.0) * 50) +
@@ -32,7 +32,7 @@ std::string position_note(const field_info& f, std::int64_t p) {
 
 std::string keyword_text(const record_info& r) {
   std::string out =
-      "**" + std::string(r.keyword) + "**: " + std::string(r.meaning) + "\n\nFields in order:";
+      "**" + std::string(r.spelling) + "**: " + std::string(r.meaning) + "\n\nFields in order:";
   for (std::size_t i = 0; i < r.fields.size(); ++i) {
     const auto& f = r.fields[i];
     out += "\n" + std::to_string(i + 1) + ". `" + std::string(f.name) + "`";
@@ -45,10 +45,11 @@ std::string keyword_text(const record_info& r) {
 std::string value_text(const record_line& line, std::size_t index) {
   const record_info& r = *line.record;
   const field_info& f = r.fields[index];
-  std::string out = "**" + std::string(r.keyword) + "**, field " + std::to_string(index + 1) +
+  std::string out = "**" + std::string(r.spelling) + "**, field " + std::to_string(index + 1) +
                     " of " + std::to_string(r.fields.size()) + "\n\n" + describe_field(f);
   const bool metres = f.unit == "m";
-  if (const auto v = line.number_of(index); v && metres) out += position_note(f, *v);
+  if (const auto v = line.number_of(index); v && metres)
+    out += position_note(position_rule_of(r, index), *v);
   return out;
 }
 

@@ -2,12 +2,12 @@
 #include "tool/lsp/pair_diagnostics.h"
 
 #include <cctype>
+#include <memory>
 #include <regex>
 
-#include "tool/check_findings.h"
+#include "pipeline/pipeline.h"
+#include "tool/check/check_findings.h"
 #include "tool/lsp/record_knowledge.h"
-#include "tool/memory_compile.h"
-#include "tool/traced_kinds.h"
 
 namespace scn::tool::lsp {
 
@@ -37,16 +37,13 @@ bool looks_like_word(std::string_view keyword) {
 void unknown_keywords(const compile_trace& trace, std::vector<pair_finding>& out) {
   const traced_record* previous = nullptr;
   bool body = false;
-  for (const auto& c : classify(trace)) {
-    const traced_record& r = *c.record;
+  for (const auto& r : trace.records()) {
     const bool same_line = previous != nullptr && previous->file == r.file &&
                            previous->keyword.where.line == r.keyword.where.line;
     const bool general = r.file == description::line && !body;
-    if (general && r.keyword.text.find('[') != std::string::npos &&
-        r.keyword.text.find(']') != std::string::npos)
-      body = true;
+    if (general && closes_general_part(r.keyword.text)) body = true;
     previous = &r;
-    if (c.kind != record_kind::other || same_line || !looks_like_word(r.keyword.text)) continue;
+    if (r.kind || same_line || !looks_like_word(r.keyword.text)) continue;
     const record_part part = r.file == description::train ? record_part::train
                              : general                    ? record_part::line_general
                                                           : record_part::line_body;
@@ -66,15 +63,29 @@ void unknown_keywords(const compile_trace& trace, std::vector<pair_finding>& out
   }
 }
 
+// The finishing procedure over the two texts, writing nothing.
+std::string compile_in_memory(scenario& s, const pair_sources& sources, compile_trace& trace) {
+  s.line_name = sources.line_name;
+  s.train_number = sources.train_number;
+  // Without a train description the line compiles with an empty one.
+  memory_description_files files(sources.line, sources.train ? sources.train : std::string());
+  std::string fatal_error;
+  finishing_io io;
+  io.sources = &files;
+  io.trace = &trace;
+  io.errore = [&fatal_error](const std::string& a) { fatal_error = a; };
+  io.write_file = [](const std::string&, const byte_pieces&) {};
+  memorizza_percorso(s, 1, io);
+  return fatal_error;
+}
+
 }  // namespace
 
 std::vector<pair_finding> diagnose_pair(const pair_sources& sources) {
-  memory_compile compiled;
+  auto s = std::make_unique<scenario>();
   compile_trace trace;
-  const std::optional<std::string> train = sources.train ? sources.train : std::string();
-  compile_in_memory(compiled, {sources.line_name, sources.train_number}, sources.line, train,
-                    &trace);
-  const compile_outcome outcome{compiled.s, trace, compiled.fatal_error};
+  const std::string fatal_error = compile_in_memory(*s, sources, trace);
+  const compile_outcome outcome{*s, trace, fatal_error};
   auto findings = explain_status(outcome);
   const auto warnings = lint_records(outcome);
   findings.insert(findings.end(), warnings.begin(), warnings.end());

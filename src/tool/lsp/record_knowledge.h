@@ -1,20 +1,24 @@
 // What the language server knows about the records of both description
-// formats: how a keyword field is recognised, the keyword as it is written,
-// and each field's name, type, unit, range and meaning. Hover, completion,
-// signature help and the keyword suggestions all read this one table.
+// formats, taken from the record catalogue: how a keyword field is
+// recognised, the keyword as it is written, each field's name, type, unit,
+// range and meaning, and where a position puts things on the cells. Hover,
+// completion, signature help, the outline and the keyword suggestions all
+// read it through this one file.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "tool/traced_kinds.h"
+#include "catalogue/record_catalogue.h"
 
 namespace scn::tool::lsp {
 
-// Which keyword tests apply to a keyword field.
-enum class record_part { line_general, line_body, train };
+using record_part = reading_part;
+using record_info = record_spec;
+using field_info = field_spec;
 
 // How a position field maps onto the track cells.
 enum class position_rule {
@@ -23,33 +27,22 @@ enum class position_rule {
   from,    // a value holding from p onwards takes effect at cell p / 50
 };
 
-struct field_info {
-  std::string_view name;
-  std::string_view type;  // "Long", "Integer", "Byte" or "text"
-  std::string_view unit;  // empty when the value has none
-  std::string_view range;
-  std::string_view meaning;
-  position_rule position = position_rule::none;
-  bool is_text() const { return type == "text"; }
-};
+position_rule position_rule_of(const record_info& r, std::size_t field);
 
-struct record_info {
-  record_kind kind = record_kind::other;
-  record_part part = record_part::train;
-  std::string_view keyword;  // as the descriptions write it
-  std::string_view meaning;
-  std::string_view section;  // the section line it is written under
-  std::vector<field_info> fields;
-};
+// The step a field's value must be a whole multiple of: 50 for positions on
+// the cells and the values the format asks to be multiples of 50, 100 for a
+// station's length; 0 when there is none.
+std::int64_t required_step(const record_info& r, std::size_t field);
 
-// Every record of both formats, in the order the reader tests them.
-const std::vector<record_info>& all_records();
+bool is_text(const field_info& f);
+// "Long", "Integer", ...
+std::string_view type_text(const field_info& f);
+// "-100 to 155"; a text field's longest length.
+std::string range_text(const field_info& f);
 
-// The record a kind stands for, or null for record_kind::other.
-const record_info* record_for(record_kind kind);
-
-// What the compiler's keyword tests make of a keyword field in a part.
-record_kind classify_keyword(std::string_view keyword, record_part part);
+// The record the compiler reads a keyword field as in a part (the first
+// test that matches), or null.
+const record_info* classify_keyword(std::string_view keyword, record_part part);
 
 // The keyword a misspelt keyword field was most likely meant to be,
 // written as the field should read (a curve keeps its letter and digit).
@@ -59,8 +52,8 @@ std::optional<std::string> suggest_keyword(std::string_view keyword, record_part
 // part when the section is not one the descriptions use (or empty).
 std::vector<const record_info*> records_of_section(record_part part, std::string_view section);
 
-// The ways a record's keyword is written ("sfondo uno", "sfondo due", ...;
-// a curve as "curvad" and "curvas", before its class digit).
+// The ways a record's keyword is written for completion: a curve as right
+// and left, the repetition with 4 and with 9 codes.
 std::vector<std::string> keyword_spellings(const record_info& r);
 
 // "stazione, position, kind, ..." : the record as a signature.

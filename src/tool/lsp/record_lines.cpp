@@ -76,7 +76,7 @@ class value_cursor {
 void read_record(record_line& out) {
   const auto pieces = comma_pieces(out.text);
   out.keyword = trimmed(out.text, pieces[0].first, pieces[0].second);
-  out.record = record_for(classify_keyword(out.keyword.text, out.part));
+  out.record = classify_keyword(out.keyword.text, out.part);
   value_cursor cursor(out.text, pieces);
   if (out.record != nullptr) {
     for (const auto& field : out.record->fields) {
@@ -84,7 +84,7 @@ void read_record(record_line& out) {
         out.incomplete = true;
         break;
       }
-      out.values.push_back(cursor.next(field.is_text()));
+      out.values.push_back(cursor.next(is_text(field)));
     }
   }
   if (!cursor.done()) {
@@ -114,7 +114,7 @@ record_line classify_line(std::string_view text, std::size_t number, scan_state&
   } else if (bracketed) {
     out.kind = line_kind::section;
     if (state.line_description && state.seen_generale) state.part = record_part::line_body;
-    if (whole.text.find("[generale]") != std::string_view::npos) state.seen_generale = true;
+    if (whole.text.find(general_section) != std::string_view::npos) state.seen_generale = true;
     state.section = whole.text;
   } else {
     out.kind = line_kind::record;

@@ -26,7 +26,7 @@ json signature_help(const document_view& doc, const text_point& at) {
   if (column <= line->keyword.end) return nullptr;
   const record_info& r = *line->record;
   json parameters = json::array();
-  std::size_t offset = r.keyword.size();
+  std::size_t offset = r.spelling.size();
   for (const auto& f : r.fields) {
     offset += 2;  // ", "
     std::string doc_text = std::string(f.meaning);

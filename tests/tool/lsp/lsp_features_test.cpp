@@ -8,10 +8,10 @@
 #include "compiler/compile_fixture.h"
 #include "sources/line_description_table.h"
 #include "sources/train_description_table.h"
+#include "tool/cli/memory_compile.h"
 #include "tool/lsp/description_pair.h"
 #include "tool/lsp/features.h"
 #include "tool/lsp/lsp_test_client.h"
-#include "tool/memory_compile.h"
 
 namespace scn::tool::lsp {
 namespace {
@@ -331,7 +331,8 @@ TEST_F(LspFeatures, TheOutlineNamesSectionsStationsAndObjectsWithTheirKilometres
   const json line_symbols =
       client.result("textDocument/documentSymbol", {{"textDocument", {{"uri", line_uri}}}});
   EXPECT_EQ(line_symbols[3]["children"][0]["name"], "indicatori_vmax 90/95/95");
-  EXPECT_EQ(line_symbols[4]["children"][0]["name"], "cartello (GALLERIA)(PROVA)(Mt.400 Km.6+000)");
+  EXPECT_EQ(line_symbols[4]["children"][0]["name"],
+            "cartello_indicatore (GALLERIA)(PROVA)(Mt.400 Km.6+000)");
   EXPECT_EQ(line_symbols[4]["children"][0]["detail"], "km 5+950");
 }
 
