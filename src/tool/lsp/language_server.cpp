@@ -15,7 +15,6 @@ struct bad_params : std::runtime_error {
 };
 
 const json& member(const json& object, const char* name) {
-  static const json missing;
   if (!object.is_object()) throw bad_params("params must be an object");
   const auto it = object.find(name);
   if (it == object.end()) throw bad_params(std::string("missing \"") + name + "\"");
@@ -175,6 +174,11 @@ void language_server::notify(const incoming& in) {
       closed(in.params);
     } else if (in.method == "textDocument/didSave") {
       publish_for(document_uri(in.params));
+    } else if (in.method == "workspace/didChangeWatchedFiles") {
+      // A partner on disk may have changed: compile every open pair again.
+      std::vector<std::string> uris;
+      for (const auto& [uri, doc] : docs_.documents()) uris.push_back(uri);
+      for (const auto& uri : uris) publish_for(uri);
     }
   } catch (const std::exception& e) {
     log_("notification " + in.method + " ignored: " + e.what());

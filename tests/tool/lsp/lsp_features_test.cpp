@@ -192,6 +192,16 @@ TEST_F(LspFeatures, TheEditorsUnsavedLineDescriptionIsCompiledWithTheTrain) {
   EXPECT_EQ(diags[0]["code"], "status-15");
 }
 
+TEST_F(LspFeatures, AChangedFileOnDiskRecompilesTheOpenPairs) {
+  ASSERT_EQ(published(client.open(train_uri, train_text), train_uri), json::array());
+  files.files[line_path] = replaced(line_text, "20000", "5000");
+  const auto sent = client.notify("workspace/didChangeWatchedFiles",
+                                  {{"changes", {{{"uri", line_uri}, {"type", 2}}}}});
+  const json diags = published(sent, train_uri);
+  ASSERT_FALSE(diags.empty());
+  EXPECT_EQ(diags[0]["code"], "status-15");
+}
+
 TEST_F(LspFeatures, ATrainWithoutItsLineSaysSo) {
   files.files.erase(line_path);
   const json diags = published(client.open(train_uri, train_text), train_uri);
