@@ -7,6 +7,9 @@ namespace {
 
 constexpr int severity_error = 1;
 constexpr int severity_warning = 2;
+constexpr int severity_information = 3;
+// More than this many in one file help no one and slow the editor down.
+constexpr std::size_t max_diagnostics = 1000;
 
 // The range of the field at a 1-based line and column: up to the next comma
 // or the line end, blanks after it left out.
@@ -28,8 +31,13 @@ json diagnostics_for(const document_view& doc, description file,
                      const std::vector<pair_finding>& findings, const std::string& line_uri,
                      const std::string& train_uri) {
   json out = json::array();
+  std::size_t left_out = 0;
   for (const auto& f : findings) {
     if (f.file != file) continue;
+    if (out.size() == max_diagnostics) {
+      ++left_out;
+      continue;
+    }
     json d = {{"range", field_range(doc.text, f.where)},
               {"severity", f.error ? severity_error : severity_warning},
               {"code", f.code},
@@ -53,6 +61,15 @@ json diagnostics_for(const document_view& doc, description file,
     }
     if (!related.empty()) d["relatedInformation"] = std::move(related);
     out.push_back(std::move(d));
+  }
+  if (left_out > 0) {
+    out.push_back({{"range", field_range(doc.text, {})},
+                   {"severity", severity_information},
+                   {"code", "more-findings"},
+                   {"source", "scenario-tool"},
+                   {"message", std::to_string(left_out) +
+                                   " more findings are not shown; scenario-tool check lists "
+                                   "them all"}});
   }
   return out;
 }

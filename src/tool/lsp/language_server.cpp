@@ -2,6 +2,8 @@
 // features.
 #include "tool/lsp/language_server.h"
 
+#include <algorithm>
+
 #include "tool/lsp/description_pair.h"
 #include "tool/lsp/features.h"
 #include "tool/lsp/pair_diagnostics.h"
@@ -173,12 +175,10 @@ void language_server::notify(const incoming& in) {
     } else if (in.method == "textDocument/didClose") {
       closed(in.params);
     } else if (in.method == "textDocument/didSave") {
-      publish_for(document_uri(in.params));
+      schedule(document_uri(in.params));
     } else if (in.method == "workspace/didChangeWatchedFiles") {
       // A partner on disk may have changed: compile every open pair again.
-      std::vector<std::string> uris;
-      for (const auto& [uri, doc] : docs_.documents()) uris.push_back(uri);
-      for (const auto& uri : uris) publish_for(uri);
+      for (const auto& [uri, doc] : docs_.documents()) schedule(uri);
     }
   } catch (const std::exception& e) {
     log_("notification " + in.method + " ignored: " + e.what());
@@ -189,7 +189,7 @@ void language_server::opened(const json& params) {
   const json& doc = member(params, "textDocument");
   const std::string uri = string_member(doc, "uri");
   docs_.open(uri, string_member(doc, "text"), version_of(doc));
-  publish_for(uri);
+  schedule(uri);
 }
 
 void language_server::changed(const json& params) {
@@ -204,7 +204,7 @@ void language_server::changed(const json& params) {
     log_("change of a document that is not open: " + uri);
     return;
   }
-  publish_for(uri);
+  schedule(uri);
 }
 
 void language_server::closed(const json& params) {
@@ -215,6 +215,24 @@ void language_server::closed(const json& params) {
   if (published_.erase(uri) != 0)
     send_(notification("textDocument/publishDiagnostics",
                        {{"uri", uri}, {"diagnostics", json::array()}}));
+}
+
+void language_server::schedule(const std::string& uri) {
+  if (std::find(pending_.begin(), pending_.end(), uri) == pending_.end()) pending_.push_back(uri);
+}
+
+void language_server::flush() {
+  std::vector<std::string> uris;
+  uris.swap(pending_);
+  for (const auto& uri : uris) {
+    // A document closed meanwhile was answered when it closed.
+    if (docs_.find(uri) == nullptr) continue;
+    try {
+      publish_for(uri);
+    } catch (const std::exception& e) {
+      log_("diagnostics of " + uri + " not published: " + e.what());
+    }
+  }
 }
 
 void language_server::publish_for(const std::string& uri) {

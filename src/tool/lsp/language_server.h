@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tool/lsp/document_store.h"
 #include "tool/lsp/json_rpc.h"
@@ -26,6 +27,11 @@ class language_server {
   // A body that is not JSON.
   void handle_unparsable(const std::string& what);
 
+  // Publishes the diagnostics of the documents opened or changed since the
+  // last call. The session calls it once the bytes at hand are handled, so
+  // that a burst of changes to one document costs one compile.
+  void flush();
+
   // After "exit": the status the process ends with (0 after a shutdown).
   std::optional<int> exit_status() const { return exit_status_; }
   bool shutdown_requested() const { return shutdown_; }
@@ -39,6 +45,8 @@ class language_server {
   void opened(const json& params);
   void changed(const json& params);
   void closed(const json& params);
+  // Marks an open document's pairs for compiling at the next flush.
+  void schedule(const std::string& uri);
   // Compiles the pairs a document belongs to and publishes the diagnostics
   // of both files of each.
   void publish_for(const std::string& uri);
@@ -51,7 +59,8 @@ class language_server {
   bool shutdown_ = false;
   bool snippets_ = false;
   std::optional<int> exit_status_;
-  std::set<std::string> published_;  // URIs with diagnostics shown
+  std::set<std::string> published_;   // URIs with diagnostics shown
+  std::vector<std::string> pending_;  // URIs to compile at the next flush
 };
 
 }  // namespace scn::tool::lsp

@@ -41,6 +41,7 @@ std::string server_session::feed(std::string_view bytes) {
       log_("framing: " + frame->body);
     }
   }
+  server_.flush();
   std::string out;
   out.swap(out_);
   return out;

@@ -202,6 +202,40 @@ TEST_F(LspFeatures, AChangedFileOnDiskRecompilesTheOpenPairs) {
   EXPECT_EQ(diags[0]["code"], "status-15");
 }
 
+TEST_F(LspFeatures, ABurstOfChangesCompilesOnceAndTheLastTextWins) {
+  client.open(train_uri, train_text);
+  std::string burst;
+  for (int v = 2; v < 6; ++v) {
+    const std::string text = v == 5 ? replaced(train_text, "15000", "15025") : train_text;
+    burst += frame(json({{"jsonrpc", "2.0"},
+                         {"method", "textDocument/didChange"},
+                         {"params",
+                          {{"textDocument", {{"uri", train_uri}, {"version", v}}},
+                           {"contentChanges", json::array({{{"text", text}}})}}}})
+                       .dump());
+  }
+  std::size_t publishes = 0;
+  const auto sent = client.send_bytes(burst);
+  for (const auto& m : sent) {
+    publishes += m.value("method", "") == "textDocument/publishDiagnostics" &&
+                 m["params"]["uri"] == train_uri;
+  }
+  EXPECT_EQ(publishes, 1u);
+  const json diags = published(sent, train_uri);
+  ASSERT_FALSE(diags.empty());
+  EXPECT_EQ(diags[0]["code"], "status-8");
+}
+
+TEST(LspDiagnosticsJson, AFileShowsAtMostAThousandFindings) {
+  std::vector<pair_finding> many(
+      1005, pair_finding{description::line, {1, 1}, false, "format", "x", {}, {}});
+  const json d = diagnostics_for({"a\n", true}, description::line, many, "", "");
+  ASSERT_EQ(d.size(), 1001u);
+  EXPECT_EQ(d[1000]["code"], "more-findings");
+  EXPECT_EQ(d[1000]["message"],
+            "5 more findings are not shown; scenario-tool check lists them all");
+}
+
 TEST_F(LspFeatures, ATrainWithoutItsLineSaysSo) {
   files.files.erase(line_path);
   const json diags = published(client.open(train_uri, train_text), train_uri);
