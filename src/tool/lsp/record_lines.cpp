@@ -43,7 +43,7 @@ class value_cursor {
   std::size_t position() const { return done() ? line_.size() : at_; }
 
   line_field next(bool text) {
-    const auto [begin, end] = pieces_[piece_];
+    const std::size_t end = pieces_[piece_].second;
     line_field f;
     if (text) {
       f = trimmed(line_, at_, end);
@@ -58,7 +58,6 @@ class value_cursor {
     at_ = j;
     while (at_ < end && blank(line_[at_])) ++at_;
     if (at_ >= end || i == j) advance();
-    (void)begin;
     return f;
   }
 
