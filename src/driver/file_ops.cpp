@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -17,10 +19,10 @@ std::string reason() {
   return std::strerror(errno);
 }
 
-// Writes every piece in order to a new file at `path`; after a failed write
-// the remaining pieces are dropped. A failure names `shown` (the file the
-// caller is producing) rather than the path written.
-void write_file_as(const std::string& path, const byte_pieces& pieces, const std::string& shown) {
+// Writes every piece at its offset to a new file at `path`; after a failed
+// write the remaining pieces are dropped. A failure names `shown` (the file
+// the caller is producing) rather than the path written.
+void write_file_as(const std::string& path, const placed_pieces& pieces, const std::string& shown) {
   errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) throw file_error(shown, "create", reason());
@@ -28,9 +30,23 @@ void write_file_as(const std::string& path, const byte_pieces& pieces, const std
   std::setvbuf(f, nullptr, _IONBF, 0);
   bool written = true;
   std::string why;
+  std::uint64_t position = 0;
   try {
-    pieces([&](std::string_view piece) {
-      if (!written || std::fwrite(piece.data(), 1, piece.size(), f) == piece.size()) return;
+    pieces([&](std::uint64_t offset, std::string_view piece) {
+      if (!written) return;
+      if (offset != position) {
+        errno = 0;
+        if (offset > static_cast<std::uint64_t>(LONG_MAX) ||
+            std::fseek(f, static_cast<long>(offset), SEEK_SET) != 0) {
+          written = false;
+          why = errno != 0 ? reason() : "offset out of range";
+          return;
+        }
+      }
+      if (std::fwrite(piece.data(), 1, piece.size(), f) == piece.size()) {
+        position = offset + piece.size();
+        return;
+      }
       written = false;
       why = reason();
     });
@@ -41,6 +57,17 @@ void write_file_as(const std::string& path, const byte_pieces& pieces, const std
   // Closing flushes what the library still buffers, so it can fail too.
   if (std::fclose(f) != 0 && written) throw file_error(shown, "write", reason());
   if (!written) throw file_error(shown, "write", why);
+}
+
+// Pieces in file order, each placed right after the one before.
+placed_pieces in_order(const byte_pieces& pieces) {
+  return [&pieces](const placed_sink& sink) {
+    std::uint64_t at = 0;
+    pieces([&](std::string_view piece) {
+      sink(at, piece);
+      at += piece.size();
+    });
+  };
 }
 
 byte_pieces one_piece(std::string_view bytes) {
@@ -64,7 +91,7 @@ void delete_file(const std::string& name) {
 }
 
 void write_new_file(const std::string& name, std::string_view bytes) {
-  write_file_as(name, one_piece(bytes), name);
+  write_file_as(name, in_order(one_piece(bytes)), name);
 }
 
 std::optional<std::string> read_file(const std::string& name) {
@@ -87,6 +114,10 @@ void replace_file(const std::string& name, std::string_view bytes) {
 }
 
 void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces) {
+  replace_file_placed(name, in_order(pieces));
+}
+
+void replace_file_placed(const std::string& name, const placed_pieces& pieces) {
   const std::string temporary = temporary_name_for(name);
   try {
     write_file_as(temporary, pieces, name);

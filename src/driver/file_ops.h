@@ -32,4 +32,7 @@ void replace_file(const std::string& name, std::string_view bytes);
 // come, so a large file is never held whole.
 void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces);
 
+// The same, with each piece written at the offset it comes with.
+void replace_file_placed(const std::string& name, const placed_pieces& pieces);
+
 }  // namespace scn

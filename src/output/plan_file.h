@@ -1,6 +1,7 @@
 // Encoding of the track plan as the plan file.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "model/track_plan.h"
@@ -12,6 +13,14 @@ namespace scn {
 // All first coordinates, then all second coordinates, each element as a
 // 16-bit tag and its payload, handed to the sink in chunks.
 void write_plan_file(const track_plan& plan, const piece_sink& sink);
+
+// The same bytes, the two coordinate blocks written side by side at their
+// offsets: a walked plan is walked once, each block streamed through its own
+// chunk. The sequential form above walks a walked plan once per block.
+void write_plan_file_placed(const track_plan& plan, const placed_sink& sink);
+
+// Size of the plan file in bytes.
+std::uint64_t plan_file_size(const track_plan& plan);
 
 // The same bytes in one buffer.
 byte_buffer encode_plan_file(const track_plan& plan);

@@ -68,6 +68,10 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     replace_file_in_pieces(name, pieces);
     result.files.push_back(base_name(name));
   };
+  io.write_placed_file = [&](const std::string& name, const placed_pieces& pieces) {
+    replace_file_placed(name, pieces);
+    result.files.push_back(base_name(name));
+  };
   std::int32_t j = o.has("--no-plan") ? 0 : 1;
   int fatal_status = 0;
   try {
