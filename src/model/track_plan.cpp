@@ -22,7 +22,8 @@ void track_plan::clear() {
 }
 
 plan_tag track_plan::tag(std::size_t point, int axis) const {
-  if (explicit_) return static_cast<plan_tag>(tags_[static_cast<std::size_t>(axis) * points_ + point]);
+  if (explicit_)
+    return static_cast<plan_tag>(tags_[static_cast<std::size_t>(axis) * points_ + point]);
   if (point < 2) return started_ ? plan_tag::integer : plan_tag::empty;
   return static_cast<std::int64_t>(point) <= reached_ ? plan_tag::real : plan_tag::empty;
 }
@@ -35,14 +36,16 @@ double track_plan::value(std::size_t point, int axis) const {
 void track_plan::set_integer(std::size_t point, int axis, std::int16_t v) {
   fill_arrays();
   explicit_ = true;
-  tags_[static_cast<std::size_t>(axis) * points_ + point] = static_cast<std::uint8_t>(plan_tag::integer);
+  tags_[static_cast<std::size_t>(axis) * points_ + point] =
+      static_cast<std::uint8_t>(plan_tag::integer);
   values_[axis][point] = v;
 }
 
 void track_plan::set_real(std::size_t point, int axis, double v) {
   fill_arrays();
   explicit_ = true;
-  tags_[static_cast<std::size_t>(axis) * points_ + point] = static_cast<std::uint8_t>(plan_tag::real);
+  tags_[static_cast<std::size_t>(axis) * points_ + point] =
+      static_cast<std::uint8_t>(plan_tag::real);
   values_[axis][point] = v;
 }
 

@@ -109,7 +109,8 @@ void write_walked(const track_plan& plan, std::array<chunk_writer*, 2> axes) {
     if (axes[axis] != nullptr) write_head(plan, axis, *axes[axis]);
   std::vector<double> points(2 * walk_block);
   plan_walker walker(plan);
-  while (const std::size_t n = walker.advance(points.data(), points.data() + walk_block, walk_block)) {
+  while (const std::size_t n =
+             walker.advance(points.data(), points.data() + walk_block, walk_block)) {
     for (int axis = 0; axis < 2; ++axis)
       if (axes[axis] != nullptr) write_reals(points.data() + axis * walk_block, n, *axes[axis]);
   }
