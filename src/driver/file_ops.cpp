@@ -99,10 +99,17 @@ std::optional<std::string> read_file(const std::string& name) {
   errno = 0;
   std::FILE* f = std::fopen(name.c_str(), "rb");
   if (f == nullptr) throw file_error(name, "open", reason());
+  // The size the system gives lets the whole file come in one read; the
+  // loop after it only picks up what a growing file added since.
   std::string data;
+  struct stat st {};
+  if (::stat(name.c_str(), &st) == 0 && st.st_size > 0) {
+    data.resize(static_cast<std::size_t>(st.st_size));
+    data.resize(std::fread(data.data(), 1, data.size(), f));
+  }
   char chunk[65536];
   std::size_t n = 0;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, n);
+  while (!std::ferror(f) && (n = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, n);
   const bool failed = std::ferror(f) != 0;
   std::fclose(f);
   if (failed) throw file_error(name, "read", reason());
