@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "driver/file_error.h"
 #include "platform/file_system.h"
@@ -74,6 +75,9 @@ byte_pieces one_piece(std::string_view bytes) {
   return [bytes](const piece_sink& sink) { sink(bytes); };
 }
 
+// Chunk in which file_in_pieces reads a file.
+constexpr std::size_t file_chunk_size = 256 * 1024;
+
 std::string temporary_name_for(const std::string& name) {
   return name + ".tmp" + std::to_string(current_process_id());
 }
@@ -114,6 +118,27 @@ std::optional<std::string> read_file(const std::string& name) {
   std::fclose(f);
   if (failed) throw file_error(name, "read", reason());
   return data;
+}
+
+byte_pieces file_in_pieces(const std::string& name) {
+  return [name](const piece_sink& sink) {
+    errno = 0;
+    std::FILE* f = std::fopen(name.c_str(), "rb");
+    if (f == nullptr) throw file_error(name, "open", reason());
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    std::unique_ptr<char[]> chunk(new char[file_chunk_size]);
+    try {
+      std::size_t n = 0;
+      while ((n = std::fread(chunk.get(), 1, file_chunk_size, f)) > 0)
+        sink(std::string_view(chunk.get(), n));
+    } catch (...) {
+      std::fclose(f);
+      throw;
+    }
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) throw file_error(name, "read", reason());
+  };
 }
 
 void replace_file(const std::string& name, std::string_view bytes) {

@@ -20,6 +20,11 @@ void write_new_file(const std::string& name, std::string_view bytes);
 // The whole file, or nothing when it does not exist.
 std::optional<std::string> read_file(const std::string& name);
 
+// The file handed out a chunk at a time, read from the start at every call
+// of the pieces, so that it is never held whole. Throws file_error when the
+// file cannot be opened or read.
+byte_pieces file_in_pieces(const std::string& name);
+
 // Replaces the file with the bytes in one step, the way every writer of a
 // run replaces its file: the bytes go to a temporary file beside it (same
 // directory, the name followed by ".tmp" and the process id), which is

@@ -21,16 +21,9 @@ void track_plan::clear() {
   for (auto& axis : values_) axis = {};
 }
 
-plan_tag track_plan::tag(std::size_t point, int axis) const {
-  if (explicit_)
-    return static_cast<plan_tag>(tags_[static_cast<std::size_t>(axis) * points_ + point]);
+plan_tag track_plan::walked_tag(std::size_t point) const {
   if (point < 2) return started_ ? plan_tag::integer : plan_tag::empty;
   return static_cast<std::int64_t>(point) <= reached_ ? plan_tag::real : plan_tag::empty;
-}
-
-double track_plan::value(std::size_t point, int axis) const {
-  fill_arrays();
-  return values_[axis][point];
 }
 
 void track_plan::set_integer(std::size_t point, int axis, std::int16_t v) {
@@ -74,12 +67,13 @@ const double* track_plan::values(int axis) const {
 // The arrays of a walked plan: tags from the walk's extent, values computed
 // by the walk; an explicit plan has its arrays already.
 void track_plan::fill_arrays() const {
-  if (filled_ || explicit_) return;
+  if (filled_) return;
   tags_.assign(2 * points_, static_cast<std::uint8_t>(plan_tag::empty));
   for (auto& axis : values_) axis.assign(points_, 0.0);
   for (int axis = 0; axis < 2; ++axis) {
     for (std::size_t k = 0; k < points_ && k <= static_cast<std::size_t>(reached_); ++k)
-      tags_[static_cast<std::size_t>(axis) * points_ + k] = static_cast<std::uint8_t>(tag(k, axis));
+      tags_[static_cast<std::size_t>(axis) * points_ + k] =
+          static_cast<std::uint8_t>(walked_tag(k));
   }
   if (started_ && points_ > 1) values_[1][1] = 1.0;
   plan_walker walk(*this);

@@ -41,8 +41,15 @@ class track_plan {
   // Number of points, plan_length + 1.
   std::size_t points() const { return points_; }
 
-  plan_tag tag(std::size_t point, int axis) const;
-  double value(std::size_t point, int axis) const;
+  plan_tag tag(std::size_t point, int axis) const {
+    if (explicit_)
+      return static_cast<plan_tag>(tags_[static_cast<std::size_t>(axis) * points_ + point]);
+    return walked_tag(point);
+  }
+  double value(std::size_t point, int axis) const {
+    if (!filled_) fill_arrays();
+    return values_[static_cast<std::size_t>(axis)][point];
+  }
   void set_integer(std::size_t point, int axis, std::int16_t v);
   void set_real(std::size_t point, int axis, double v);
 
@@ -64,6 +71,7 @@ class track_plan {
   const double* values(int axis) const;
 
  private:
+  plan_tag walked_tag(std::size_t point) const;
   void fill_arrays() const;
 
   std::size_t points_ = 0;

@@ -183,50 +183,98 @@ namespace scn {
 
 namespace {
 
-struct plan_element {
-  plan_tag tag;
-  double value;
-};
-
-std::vector<plan_element> decode_elements(std::string_view bytes) {
-  std::vector<plan_element> out;
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    if (bytes.size() - at < 2) throw decode_error(at, "truncated element tag");
-    const std::uint16_t tag = get_u16(bytes, at);
-    const std::size_t payload = tag == plan_tag_empty ? 0 : tag == plan_tag_integer ? 2 : 8;
-    if (tag != plan_tag_empty && tag != plan_tag_integer && tag != plan_tag_real) {
-      throw decode_error(at, "unknown element tag " + std::to_string(tag));
-    }
-    if (bytes.size() - at - 2 < payload) throw decode_error(at, "truncated element payload");
-    if (tag == plan_tag_empty) out.push_back({plan_tag::empty, 0.0});
-    if (tag == plan_tag_integer) out.push_back({plan_tag::integer, 1.0 * get_i16(bytes, at + 2)});
-    if (tag == plan_tag_real) out.push_back({plan_tag::real, get_f64(bytes, at + 2)});
-    at += 2 + payload;
-  }
-  return out;
+std::size_t payload_size(std::uint16_t tag) {
+  return tag == plan_tag_empty ? 0 : tag == plan_tag_integer ? 2 : 8;
 }
+
+// Reads the elements of a plan file from its pieces in order; an element
+// may straddle two pieces. Calls on_element(index, tag, value) for each.
+class element_reader {
+ public:
+  template <typename OnElement>
+  void feed(std::string_view piece, OnElement&& on_element) {
+    while (!piece.empty()) {
+      if (!carry_.empty() || piece.size() < max_element_size) {
+        // Complete the element begun in an earlier piece a byte at a time.
+        carry_.push_back(piece.front());
+        piece.remove_prefix(1);
+        if (const std::size_t n = element_size(carry_, 0); n != 0 && carry_.size() == n) {
+          emit(carry_, 0, on_element);
+          carry_.clear();
+        }
+        continue;
+      }
+      std::size_t at = 0;
+      while (piece.size() - at >= max_element_size) at += emit(piece, at, on_element);
+      piece.remove_prefix(at);
+    }
+  }
+
+  // The end of the file: throws when it cuts an element short.
+  void finish() const {
+    if (carry_.empty()) return;
+    throw decode_error(offset_,
+                       carry_.size() < 2 ? "truncated element tag" : "truncated element payload");
+  }
+
+  std::size_t elements() const { return elements_; }
+  std::size_t offset() const { return offset_ + carry_.size(); }
+
+ private:
+  // Size of the element at `at` once its tag is there, 0 before.
+  std::size_t element_size(std::string_view in, std::size_t at) const {
+    if (in.size() - at < 2) return 0;
+    const std::uint16_t tag = get_u16(in, at);
+    if (tag != plan_tag_empty && tag != plan_tag_integer && tag != plan_tag_real) {
+      throw decode_error(offset_, "unknown element tag " + std::to_string(tag));
+    }
+    return 2 + payload_size(tag);
+  }
+
+  template <typename OnElement>
+  std::size_t emit(std::string_view in, std::size_t at, OnElement& on_element) {
+    const std::size_t n = element_size(in, at);
+    const std::uint16_t tag = get_u16(in, at);
+    if (tag == plan_tag_integer)
+      on_element(elements_, plan_tag::integer, 1.0 * get_i16(in, at + 2));
+    if (tag == plan_tag_real) on_element(elements_, plan_tag::real, get_f64(in, at + 2));
+    ++elements_;
+    offset_ += n;
+    return n;
+  }
+
+  std::string carry_;
+  std::size_t offset_ = 0;
+  std::size_t elements_ = 0;
+};
 
 }  // namespace
 
-track_plan decode_plan_file(std::string_view bytes) {
-  const auto elements = decode_elements(bytes);
-  if (elements.empty() || elements.size() % 2 != 0) {
-    throw decode_error(bytes.size(), "the two coordinate blocks differ in length (" +
-                                         std::to_string(elements.size()) + " elements)");
+track_plan decode_plan_pieces(const byte_pieces& pieces) {
+  element_reader count;
+  pieces([&count](std::string_view piece) { count.feed(piece, [](auto...) {}); });
+  count.finish();
+  const std::size_t elements = count.elements();
+  if (elements == 0 || elements % 2 != 0) {
+    throw decode_error(count.offset(), "the two coordinate blocks differ in length (" +
+                                           std::to_string(elements) + " elements)");
   }
-  const std::size_t points = elements.size() / 2;
+  const std::size_t points = elements / 2;
   track_plan plan;
   plan.dimension(static_cast<std::int32_t>(points - 1));
-  for (std::size_t i = 0; i < elements.size(); ++i) {
+  element_reader read;
+  const auto set = [&plan, points](std::size_t i, plan_tag tag, double value) {
     const int axis = i < points ? 0 : 1;
-    const std::size_t point = i % points;
-    const auto& e = elements[i];
-    if (e.tag == plan_tag::integer)
-      plan.set_integer(point, axis, static_cast<std::int16_t>(e.value));
-    if (e.tag == plan_tag::real) plan.set_real(point, axis, e.value);
-  }
+    const std::size_t point = i < points ? i : i - points;
+    if (tag == plan_tag::integer) plan.set_integer(point, axis, static_cast<std::int16_t>(value));
+    if (tag == plan_tag::real) plan.set_real(point, axis, value);
+  };
+  pieces([&](std::string_view piece) { read.feed(piece, set); });
   return plan;
+}
+
+track_plan decode_plan_file(std::string_view bytes) {
+  return decode_plan_pieces([bytes](const piece_sink& sink) { sink(bytes); });
 }
 
 }  // namespace scn

@@ -29,4 +29,9 @@ byte_buffer encode_plan_file(const track_plan& plan);
 // truncated element, or two coordinate blocks of different lengths.
 track_plan decode_plan_file(std::string_view bytes);
 
+// The same from the file's pieces, which are asked for twice (the elements
+// are counted first, so that the plan is sized once): a reader that hands
+// out a file a chunk at a time never holds it whole.
+track_plan decode_plan_pieces(const byte_pieces& pieces);
+
 }  // namespace scn

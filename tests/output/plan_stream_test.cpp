@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "output/chunk_writer.h"
+#include "output/decode_error.h"
 #include "output/le_bytes.h"
 #include "output/plan_file.h"
 
@@ -103,6 +104,35 @@ TEST(PlanStream, SettingAPointKeepsTheWalkedPoints) {
   EXPECT_EQ(plan.tag(5000, 1), plan_tag::real);
   EXPECT_EQ(plan.tag(1, 1), plan_tag::integer);
   EXPECT_EQ(plan.value(1, 1), 1.0);
+}
+
+// Read back in pieces of any size, elements cut anywhere between two pieces,
+// the plan is the one read in one piece; a cut-off or unknown element is
+// reported at its offset either way.
+TEST(PlanStream, DecodingInPiecesOfAnySize) {
+  track_plan plan = walked({"", 40, true, {{2, 30, 0.01}}});
+  plan.set_integer(35, 0, -7);
+  const std::string bytes = encode_plan_file(plan);
+  const auto in_pieces = [](std::string_view all, std::size_t size) {
+    return [all, size](const piece_sink& sink) {
+      for (std::size_t at = 0; at < all.size(); at += size) sink(all.substr(at, size));
+    };
+  };
+  for (std::size_t size = 1; size <= 23; ++size) {
+    SCOPED_TRACE(size);
+    EXPECT_EQ(encode_plan_file(decode_plan_pieces(in_pieces(bytes, size))), bytes);
+    const std::string cut = bytes.substr(0, bytes.size() - 3);
+    const std::string unknown = bytes.substr(0, 4) + std::string("\x07\x00", 2) + bytes.substr(6);
+    for (const auto& [bad, offset] :
+         {std::pair{cut, cut.size() - 1}, std::pair{unknown, std::size_t{4}}}) {
+      try {
+        decode_plan_pieces(in_pieces(bad, size));
+        ADD_FAILURE() << "decoded a damaged file";
+      } catch (const decode_error& e) {
+        EXPECT_EQ(e.offset(), offset) << e.what();
+      }
+    }
+  }
 }
 
 }  // namespace
