@@ -2,6 +2,8 @@
 #include "model/track_plan.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace scn {
 
@@ -49,6 +51,12 @@ void track_plan::start_walk() {
 
 void track_plan::add_stretch(const plan_stretch& s) {
   if (s.to < s.from) return;
+  // The walker computes each point from the two before it: a stretch that
+  // leaves a gap or goes back would give points of another walk.
+  if (s.from != reached_ + 1 || static_cast<std::size_t>(s.to) >= points_) {
+    throw std::invalid_argument("plan stretch " + std::to_string(s.from) + ".." +
+                                std::to_string(s.to) + " does not continue the walk");
+  }
   stretches_.push_back(s);
   reached_ = s.to;
   filled_ = false;

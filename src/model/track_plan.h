@@ -54,8 +54,9 @@ class track_plan {
   void set_real(std::size_t point, int axis, double v);
 
   // The walk. start_walk sets points 0 and 1 (where the plan has them);
-  // add_stretch appends the next stretch, which starts right after the last
-  // point reached. Both keep the plan walked.
+  // add_stretch appends the next stretch, which must start right after the
+  // last point reached and end inside the plan (std::invalid_argument
+  // otherwise; an empty stretch is ignored). Both keep the plan walked.
   void start_walk();
   void add_stretch(const plan_stretch& s);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,17 @@ TEST(PlanStream, SettingAPointKeepsTheWalkedPoints) {
   EXPECT_EQ(plan.tag(5000, 1), plan_tag::real);
   EXPECT_EQ(plan.tag(1, 1), plan_tag::integer);
   EXPECT_EQ(plan.value(1, 1), 1.0);
+}
+
+// A stretch that leaves a gap, goes back or runs past the plan is refused:
+// the walker would compute the points of another walk.
+TEST(PlanStream, StretchesMustContinueTheWalk) {
+  track_plan plan = walked({"", 100, true, {{2, 50, 0}}});
+  EXPECT_THROW(plan.add_stretch({52, 60, 0}), std::invalid_argument);
+  EXPECT_THROW(plan.add_stretch({40, 60, 0}), std::invalid_argument);
+  EXPECT_THROW(plan.add_stretch({51, 101, 0}), std::invalid_argument);
+  plan.add_stretch({51, 100, 0.001});
+  EXPECT_EQ(plan.last_reached(), 100);
 }
 
 // Read back in pieces of any size, elements cut anywhere between two pieces,
