@@ -3,7 +3,8 @@
 # benchmark executable), then compiles the synthetic scenario of the longest
 # line (1000 km) and checks that it takes at most 1.3 times as long as
 # copying its output files with cp (medians of 21 paired rounds), and that
-# its peak memory stays below 0.35 times their size. A measurement over a
+# its peak memory stays below 0.35 times their size (BENCH_MAX_RATIO in the
+# environment replaces the 1.3). A measurement over a
 # bound is taken again, up to three times in all, so that a burst of load
 # from elsewhere on the machine does not fail the stage; a real slowdown
 # fails all three. The benchmark suite itself is
@@ -27,7 +28,7 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench
 echo "built in ${SECONDS}s"
 for attempt in 1 2 3; do
-  if ROUNDS=21 MAX_RATIO=1.3 MAX_MEMORY=0.35 \
+  if ROUNDS=21 MAX_RATIO=${BENCH_MAX_RATIO:-1.3} MAX_MEMORY=0.35 \
     bash bench/compare_cp.sh build/bench/bin/scenario-tool 1000000; then
     echo "== performance stage done in ${SECONDS}s"
     exit 0
