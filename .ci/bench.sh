@@ -2,13 +2,12 @@
 # CI stage for performance: builds the bench preset (the programs and the
 # benchmark executable), then compiles the synthetic scenario of the longest
 # line (1000 km) and checks that it takes at most 1.3 times as long as
-# copying its output files with cp (medians of 21 paired rounds), and that
-# its peak memory stays below 0.35 times their size (BENCH_MAX_RATIO in the
-# environment replaces the 1.3). A measurement over a
-# bound is taken again, up to three times in all, so that a burst of load
-# from elsewhere on the machine does not fail the stage; a real slowdown
-# fails all three. The benchmark suite itself is
-# not run here.
+# copying its output files with cp (medians of 21 paired rounds;
+# BENCH_MAX_RATIO in the environment replaces the 1.3), and that its peak
+# memory stays below 0.35 times their size. A measurement over a bound is
+# taken again, up to three times in all, so that a burst of load from
+# elsewhere on the machine does not fail the stage; a real slowdown fails
+# all three. The benchmark suite itself is not run here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
