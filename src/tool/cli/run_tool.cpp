@@ -15,8 +15,9 @@ using command_fn = int (*)(const std::vector<std::string>&, platform&);
 
 const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
-      {"sources", command_sources}, {"compile", command_compile}, {"check", command_check},
-      {"dump", command_dump},       {"plot", command_plot},       {"decompile", command_decompile},
+      {"sources", command_sources},     {"compile", command_compile}, {"check", command_check},
+      {"dump", command_dump},           {"plot", command_plot},       {"lsp", command_lsp},
+      {"decompile", command_decompile},
   };
   return table;
 }
@@ -35,6 +36,8 @@ constexpr const char* usage_text =
     "  plot LINE TRAIN --out FILE.svg\n"
     "  plot CELLS.dat ITEMS.sim [LINE_linea.dat] --out FILE.svg\n"
     "      draw the plan and the profile of a scenario\n"
+    "  lsp [--stdio]\n"
+    "      serve the language server protocol on standard input and output\n"
     "  decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR]\n"
     "      write the line and train descriptions that compile back to these files\n";
 
