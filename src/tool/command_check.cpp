@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "driver/file_error.h"
-#include "driver/file_ops.h"
 #include "tool/check_findings.h"
 #include "tool/commands.h"
 #include "tool/compile_identity.h"
+#include "tool/input_files.h"
 #include "tool/memory_compile.h"
 #include "tool/options.h"
 #include "tool/source_lines.h"
@@ -39,10 +39,10 @@ void print_finding(const finding& f, const checked_file& file) {
 }  // namespace
 
 int command_check(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--line-name", "--train-number"}, 2, 2});
+  const auto o = parse_options(args, "check");
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
-  const checked_file line{o.positional[0], read_file(o.positional[0])};
-  const checked_file train{o.positional[1], read_file(o.positional[1])};
+  const checked_file line{o.positional[0], read_input(o.positional[0])};
+  const checked_file train{o.positional[1], read_input(o.positional[1])};
   memory_compile compiled;
   compile_trace trace;
   compile_in_memory(compiled, id, line.bytes, train.bytes, &trace);

@@ -2,28 +2,27 @@
 #include <cstdio>
 
 #include "driver/file_error.h"
-#include "driver/file_ops.h"
 #include "output/decode_error.h"
 #include "tool/commands.h"
 #include "tool/dump_rows.h"
+#include "tool/input_files.h"
 #include "tool/options.h"
 
 namespace scn::tool {
 
 int command_dump(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--format"}, 1, 1});
+  const auto o = parse_options(args, "dump");
   const std::string format = o.value_or("--format", "text");
   if (format != "text" && format != "csv" && format != "json") {
     throw usage_error("unknown format " + format + " (text, csv or json)");
   }
   const std::string& name = o.positional[0];
-  const auto bytes = read_file(name);
-  if (!bytes) throw file_error(name, "read", "No such file");
+  const auto bytes = read_input(name);
   try {
     const auto kind = kind_of_file(name);
-    const dump_table t = kind == binary_kind::plan    ? dump_plan(*bytes)
-                         : kind == binary_kind::items ? dump_items(*bytes)
-                                                      : dump_cells(*bytes);
+    const dump_table t = kind == binary_kind::plan    ? dump_plan(bytes)
+                         : kind == binary_kind::items ? dump_items(bytes)
+                                                      : dump_cells(bytes);
     const std::string out = format == "csv"    ? render_csv(t)
                             : format == "json" ? render_json(t)
                                                : render_text(t);

@@ -2,8 +2,10 @@
 // (compiled in memory) or from its binary files.
 #include <cstdio>
 
+#include "driver/errore.h"
 #include "driver/file_error.h"
 #include "driver/file_ops.h"
+#include "driver/status_codes.h"
 #include "output/cell_file.h"
 #include "output/decode_error.h"
 #include "output/item_file.h"
@@ -11,9 +13,11 @@
 #include "tool/commands.h"
 #include "tool/compile_identity.h"
 #include "tool/dump_rows.h"
+#include "tool/input_files.h"
 #include "tool/memory_compile.h"
 #include "tool/options.h"
 #include "tool/plot_svg.h"
+#include "tool/png_render.h"
 
 namespace scn::tool {
 
@@ -23,16 +27,42 @@ bool is_description(const std::string& name) {
   return name.size() >= 4 && name.compare(name.size() - 4, 4, ".txt") == 0;
 }
 
-std::string must_read(const std::string& name) {
-  auto bytes = read_file(name);
-  if (!bytes) throw file_error(name, "read", "No such file");
-  return std::move(*bytes);
+std::string lower_extension(const std::string& name) {
+  const auto base = name.find_last_of("/\\");
+  const auto dot = name.rfind('.');
+  if (dot == std::string::npos || (base != std::string::npos && dot < base)) return "";
+  std::string ext = name.substr(dot + 1);
+  for (auto& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return ext;
+}
+
+// The picture in the format the output name asks for.
+std::string picture_bytes(const scenario& s, const std::string& out) {
+  const std::string ext = lower_extension(out);
+  if (ext == "svg") return render_plot_svg(s);
+  std::string why;
+  if (const auto png = render_png(render_plot_svg(s), why)) return *png;
+  throw file_error(out, "write", why);
+}
+
+// What a scenario compiled from descriptions left to say besides the picture.
+int compile_warning(const memory_compile& compiled) {
+  const scenario& s = compiled.s;
+  if (!compiled.fatal_error.empty()) {
+    std::fprintf(stderr, "scenario-tool: warning: the stamping stopped with%s\n",
+                 error_message(compiled.fatal_error).c_str());
+    return 2;
+  }
+  if (s.status_code == 0) return 0;
+  std::fprintf(stderr, "scenario-tool: warning: %s (drawn with a banner)\n",
+               describe_status(s.status_code, s.status_position).c_str());
+  return 2;
 }
 
 // The model as the binary files hold it: cells, items and, if given, the plan.
 void load_binary(scenario& s, const std::vector<std::string>& names) {
   for (const auto& name : names) {
-    const std::string bytes = must_read(name);
+    const std::string bytes = read_input(name);
     try {
       switch (kind_of_file(name)) {
         case binary_kind::cells:
@@ -59,20 +89,30 @@ void load_binary(scenario& s, const std::vector<std::string>& names) {
 }  // namespace
 
 int command_plot(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--out", "--line-name", "--train-number"}, 2, 3});
+  const auto o = parse_options(args, "plot");
   const std::string out = o.value_or("--out", "");
-  if (out.empty()) throw usage_error("plot needs --out FILE.svg");
+  if (out.empty()) throw usage_error("plot needs --out FILE.svg or --out FILE.png");
+  const std::string ext = lower_extension(out);
+  if (ext != "svg" && ext != "png") {
+    throw usage_error("--out " + out + ": the picture's name must end in .svg or .png");
+  }
+  if (ext == "png" && !png_rendering_available()) {
+    throw file_error(out, "write", "this build cannot write PNG; write .svg instead");
+  }
   memory_compile compiled;
+  int status = 0;
   if (is_description(o.positional[0])) {
     if (o.positional.size() != 2) throw usage_error("plot takes LINE and TRAIN descriptions");
     const auto id = identity_for(o, o.positional[0], o.positional[1]);
-    compile_in_memory(compiled, id, read_file(o.positional[0]), read_file(o.positional[1]),
-                      nullptr);
+    const std::string line = read_input(o.positional[0]);
+    const std::string train = read_input(o.positional[1]);
+    compile_in_memory(compiled, id, line, train, nullptr);
+    status = compile_warning(compiled);
   } else {
     load_binary(compiled.s, o.positional);
   }
-  replace_file(out, render_plot_svg(compiled.s));
-  return 0;
+  replace_file(out, picture_bytes(compiled.s, out));
+  return status;
 }
 
 }  // namespace scn::tool

@@ -2,6 +2,9 @@
 #include "tool/dump_table.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 #include "tool/json_text.h"
 
@@ -63,19 +66,40 @@ std::string render_csv(const dump_table& t) {
   return out;
 }
 
+namespace {
+
+// A numeric field as a JSON number; a value that is not finite (a plan
+// point can hold any double) becomes null, as JSON has no such numbers.
+nlohmann::ordered_json json_number(const std::string& text) {
+  long long whole = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
+  if (ec == std::errc() && end == text.data() + text.size()) return whole;
+  const double real = std::strtod(text.c_str(), nullptr);
+  return std::isfinite(real) ? nlohmann::ordered_json(real) : nlohmann::ordered_json();
+}
+
+nlohmann::ordered_json json_row(const dump_table& t, const std::vector<dump_field>& row) {
+  nlohmann::ordered_json object = nlohmann::ordered_json::object();
+  for (std::size_t c = 0; c < t.columns.size(); ++c) {
+    const auto& f = row[c];
+    auto& value = object[t.columns[c]];
+    if (f.kind == dump_field::type::number) value = json_number(f.text);
+    // Texts are already UTF-8 here.
+    if (f.kind == dump_field::type::string) value = f.text;
+  }
+  return object;
+}
+
+}  // namespace
+
+// One object per row on a line of its own, so the rows can be read (and
+// written) one at a time.
 std::string render_json(const dump_table& t) {
-  std::string out = "{\"file\": \"" + t.file_kind + "\", \"rows\": [";
+  std::string out = "{\"file\": " + nlohmann::ordered_json(t.file_kind).dump() + ", \"rows\": [";
   for (std::size_t r = 0; r < t.rows.size(); ++r) {
-    out += r ? ",\n  {" : "\n  {";
-    for (std::size_t c = 0; c < t.columns.size(); ++c) {
-      const auto& f = t.rows[r][c];
-      out += (c ? ", \"" : "\"") + t.columns[c] + "\": ";
-      if (f.kind == dump_field::type::null) out += "null";
-      if (f.kind == dump_field::type::number) out += f.text;
-      // Texts are already UTF-8 here; quote them without re-reading the code page.
-      if (f.kind == dump_field::type::string) out += json_string_utf8(f.text);
-    }
-    out += "}";
+    out += r ? ",\n  " : "\n  ";
+    out += json_line(json_row(t, t.rows[r]));
+    out.pop_back();  // the row's line end; the separator follows it
   }
   return out + "\n]}\n";
 }
