@@ -42,10 +42,7 @@ options parse_options(const std::vector<std::string>& args, const command_help& 
     }
   }
   std::vector<std::string> positional;
-  if (command.max_arguments > 0) {
-    app.add_option("arguments", positional)->expected(0, static_cast<int>(command.max_arguments));
-  }
-
+  app.add_option("arguments", positional);
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -60,7 +57,13 @@ options parse_options(const std::vector<std::string>& args, const command_help& 
       throw usage_error(unknown_option_message(extra, command));
     throw usage_error("unexpected argument " + extra);
   }
-  if (positional.size() < command.min_arguments) throw usage_error("missing arguments");
+  if (positional.size() > command.max_arguments) {
+    throw usage_error("unexpected argument " + positional[command.max_arguments]);
+  }
+  if (positional.size() < command.min_arguments) {
+    throw usage_error("missing arguments: " + std::to_string(command.min_arguments) + " needed, " +
+                      std::to_string(positional.size()) + " given");
+  }
 
   options o;
   o.positional = positional;
