@@ -34,7 +34,9 @@ void print_json(const scenario& s, const compile_result& r) {
   nlohmann::ordered_json doc;
   doc["status_code"] = s.status_code;
   doc["status_position"] = s.status_position;
-  doc["error"] = r.error.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(r.error);
+  // The line names a file as the system gave it: shown as a file name is.
+  doc["error"] = r.error.empty() ? nlohmann::ordered_json()
+                                 : nlohmann::ordered_json(file_name_to_utf8(r.error));
   if (!r.fatal.empty()) doc["fatal_error"] = std::stoi(r.fatal);
   auto files = nlohmann::ordered_json::array();
   for (const auto& f : r.files) files.push_back(file_name_to_utf8(f));

@@ -27,9 +27,9 @@ std::string reason_of(std::errc e) {
 void require_regular(const std::string& name) {
   std::error_code ec;
   const auto st = fs::status(name, ec);
-  if (ec) throw file_error(name, "read", ec.message());
-  if (fs::is_directory(st)) throw file_error(name, "read", reason_of(std::errc::is_a_directory));
-  if (!fs::is_regular_file(st)) throw file_error(name, "read", "not a regular file");
+  if (ec) throw file_error(name, "open", ec.message());
+  if (fs::is_directory(st)) throw file_error(name, "open", reason_of(std::errc::is_a_directory));
+  if (!fs::is_regular_file(st)) throw file_error(name, "open", "not a regular file");
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ std::string read_input(const std::string& name) {
   require_regular(name);
   errno = 0;
   std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (f == nullptr) throw file_error(name, "read", std::strerror(errno));
+  if (f == nullptr) throw file_error(name, "open", std::strerror(errno));
   std::string bytes;
   char buffer[65536];
   std::size_t n = 0;
@@ -54,7 +54,7 @@ void require_input(const std::string& name) {
   require_regular(name);
   errno = 0;
   std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (f == nullptr) throw file_error(name, "read", std::strerror(errno));
+  if (f == nullptr) throw file_error(name, "open", std::strerror(errno));
   std::fclose(f);
 }
 

@@ -70,7 +70,7 @@ TEST(ToolProcess, CommandLinesGiveTheirStatusFilesAndErrors) {
         {},
         {"PROVA_nosuch.dat", "PROVA_linea.dat"},
         "PROVA_nosuch-.txt",
-        "cannot read PROVA_nosuch-.txt: No such file or directory"}},
+        "cannot open PROVA_nosuch-.txt: No such file or directory"}},
       {"$T compile $F/small_clean/PROVA_linea.txt PROVA_nosuch-.txt --as-program --json",
        {"", 1, {}, {"PROVA_nosuch.dat"}, "", "PROVA_nosuch-.txt"}},
       {"$T compile $F/small_clean/PROVA_linea.txt folder-.txt --json",
@@ -115,7 +115,7 @@ TEST(ToolProcess, CommandLinesGiveTheirStatusFilesAndErrors) {
       {with("$T plot", bad, " --out p.svg"), {"", 2, {"p.svg"}, {}, "status 8", nullptr}},
       {with("$T plot", small, " --out p.gif"), {"", 1, {}, {"p.gif"}, ".svg or .png", nullptr}},
       {"$T plot nosuch_linea.txt nosuch_1-.txt --out p.svg",
-       {"", 1, {}, {"p.svg"}, "cannot read nosuch_linea.txt", nullptr}},
+       {"", 1, {}, {"p.svg"}, "cannot open nosuch_linea.txt", nullptr}},
       {"$T plot nosuch.dat nosuch.sim --out p.svg", {"", 1, {}, {"p.svg"}, "nosuch", nullptr}},
       // check and dump: unreadable inputs are errors, not findings.
       {"$T check nosuch_linea.txt nosuch_1-.txt", {"", 1, {}, {}, "No such file", nullptr}},
