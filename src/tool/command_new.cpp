@@ -2,11 +2,11 @@
 // given, in a folder created when missing.
 #include "driver/file_ops.h"
 #include "driver/run_files.h"
+#include "sources/starter_pair.h"
 #include "tool/commands.h"
 #include "tool/identity_names.h"
 #include "tool/input_files.h"
 #include "tool/options.h"
-#include "tool/starter_pair.h"
 
 namespace scn::tool {
 

@@ -2,10 +2,10 @@
 // (compiled in memory) or from its binary files.
 #include <cstdio>
 
+#include "catalogue/status_catalogue.h"
 #include "driver/errore.h"
 #include "driver/file_error.h"
 #include "driver/file_ops.h"
-#include "driver/status_codes.h"
 #include "output/cell_file.h"
 #include "output/decode_error.h"
 #include "output/item_file.h"

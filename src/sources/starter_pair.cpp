@@ -1,12 +1,12 @@
 // Constant lines of the starter pair. A comment line holds a dash and no
 // comma, so that the reader drops it as a whole; the general part and every
 // body section carry one.
-#include "tool/starter_pair.h"
+#include "sources/starter_pair.h"
 
 #include <cstddef>
 #include <string_view>
 
-namespace scn::tool {
+namespace scn {
 
 namespace {
 
@@ -117,4 +117,4 @@ std::string starter_train_description() {
   return as_text(train_rows);
 }
 
-}  // namespace scn::tool
+}  // namespace scn
