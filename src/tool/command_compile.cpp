@@ -1,6 +1,7 @@
 // "compile": the finishing procedure over any line and train description,
 // leaving the inputs untouched. Strict by default: a compile that sets a
 // status writes nothing and explains itself as "check" does.
+#include <algorithm>
 #include <cstdio>
 
 #include "catalogue/status_catalogue.h"
@@ -63,11 +64,29 @@ int finish(const scenario& s, const compile_result& r, bool json) {
   return 2;
 }
 
+// A command line that cannot run still answers in JSON when JSON was asked
+// for, with the reason as its error; the message on standard error follows.
+template <typename Step>
+auto or_json_error(const std::vector<std::string>& args, Step step) {
+  try {
+    return step();
+  } catch (const usage_error& e) {
+    if (std::find(args.begin(), args.end(), "--json") != args.end()) {
+      scenario none;
+      compile_result r;
+      r.error = e.what();
+      print_json(none, r);
+    }
+    throw;
+  }
+}
+
 }  // namespace
 
 int command_compile(const std::vector<std::string>& args, platform& p) {
-  const auto o = parse_options(args, "compile");
-  const auto id = identity_for(o, o.positional[0], o.positional[1]);
+  const auto o = or_json_error(args, [&] { return parse_options(args, "compile"); });
+  const auto id =
+      or_json_error(args, [&] { return identity_for(o, o.positional[0], o.positional[1]); });
   const bool json = o.has("--json");
   const bool as_program = o.has("--as-program");
   const std::string folder = o.value_or("--out", ".");

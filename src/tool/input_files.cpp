@@ -59,6 +59,7 @@ void require_input(const std::string& name) {
 }
 
 void prepare_output_folder(const std::string& folder) {
+  check_output_folder(folder);
   std::error_code ec;
   const auto st = fs::status(folder, ec);
   if (fs::is_directory(st)) return;
@@ -70,8 +71,9 @@ void prepare_output_folder(const std::string& folder) {
 }
 
 void check_output_folder(const std::string& folder) {
+  if (folder.empty()) throw file_error("\"\"", "write into", "the folder name is empty");
   std::error_code ec;
-  fs::path existing = folder.empty() ? fs::path(".") : fs::path(folder);
+  fs::path existing(folder);
   while (!fs::exists(fs::symlink_status(existing, ec))) {
     const fs::path parent = existing.parent_path();
     if (parent == existing) return;  // a root that does not exist: creating it will tell

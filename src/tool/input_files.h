@@ -15,12 +15,14 @@ std::string read_input(const std::string& name);
 void require_input(const std::string& name);
 
 // Makes sure `folder` is a folder, creating it with its parents when it is
-// missing; throws file_error when that fails or the name is taken by a file.
+// missing; throws file_error as check_output_folder does, or when creating
+// it fails.
 void prepare_output_folder(const std::string& folder);
 
 // Throws file_error when files could not be written into `folder`: the name
-// (or the nearest part of its path that exists) is taken by something that
-// is not a folder, or the system refuses writing there. Creates nothing.
+// is empty, the name (or the nearest part of its path that exists) is taken
+// by something that is not a folder, or the system refuses writing there.
+// Creates nothing.
 void check_output_folder(const std::string& folder);
 
 // Throws file_error when `name` exists (as anything), unless `force`.

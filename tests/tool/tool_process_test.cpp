@@ -79,6 +79,10 @@ TEST(ToolProcess, CommandLinesGiveTheirStatusFilesAndErrors) {
        {"printf x > taken", 1, {}, {"PROVA_linea.dat"}, "", "taken"}},
       {compile_small + " --out a/b --json",
        {"", 0, {"a/b/PROVA_linea.dat", "a/b/PROVA_00006.dat"}, {}, "", ""}},
+      {compile_small + " --jsn --json", {"", 1, {}, {}, "did you mean --json?", "--jsn"}},
+      {compile_small + " --line-name ../x --json",
+       {"", 1, {}, {}, "", "cannot be used in file names"}},
+      {compile_small + " --out '' --json", {"", 1, {}, {}, "", "empty"}},
       {"$T compile $F/error_1250/PROVA-1250_linea.txt $F/error_1250/PROVA-1250_00001-.txt --json",
        {"", 1, {}, {"PROVA-1250_00001.dat"}, "", "Errore n. 1250"}},
       // sources: folder created, existing files kept unless --force.
