@@ -234,5 +234,33 @@ TEST(ToolProcess, PngOutputIsARealPng) {
   EXPECT_EQ(png.substr(12, 4), "IHDR");
 }
 
+// The README's walk-through: the starter pair with one station moved off
+// the 50 m grid is held back by compile, and reported at its field by check.
+TEST(ToolProcess, WalkThroughOfTheReadme) {
+  test::scratch_dir dir;
+  const std::string pair = " VALLE-PIANA_linea.txt VALLE-PIANA_10001-.txt";
+  ASSERT_EQ(
+      test::run_in(dir.path(), expand("$T new . --line-name VALLE-PIANA --train-number 10001"))
+          .exit_status,
+      0);
+  ASSERT_EQ(test::run_in(dir.path(),
+                         "sed -i 's/stazione,    2500/stazione,    2525/' "
+                         "VALLE-PIANA_10001-.txt")
+                .exit_status,
+            0);
+  const auto check = test::run_in(dir.path(), expand("$T check" + pair));
+  EXPECT_EQ(check.exit_status, 2);
+  EXPECT_EQ(check.output.substr(0, check.output.find('\n')),
+            "VALLE-PIANA_10001-.txt:19:14: error: station position not a multiple of 50 (status 8 "
+            "at 2525 m)");
+  const auto compile = test::run_in(dir.path(), expand("$T compile" + pair + " --out bin"));
+  EXPECT_EQ(compile.exit_status, 2);
+  EXPECT_EQ(compile.output, check.output) << "compile prints what check prints";
+  EXPECT_EQ(compile.errors,
+            "scenario-tool: error: status 8 (station position not a multiple of 50) at 2525 m\n"
+            "scenario-tool: nothing written (--as-program writes the files anyway)\n");
+  EXPECT_FALSE(fs::exists(dir / "bin"));
+}
+
 }  // namespace
 }  // namespace scn
