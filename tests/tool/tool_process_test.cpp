@@ -117,6 +117,8 @@ TEST(ToolProcess, CommandLinesGiveTheirStatusFilesAndErrors) {
       // plot: format from the extension, statuses and unreadable inputs.
       {with("$T plot", small, " --out p.svg"), {"", 0, {"p.svg"}, {}, "", nullptr}},
       {with("$T plot", bad, " --out p.svg"), {"", 2, {"p.svg"}, {}, "status 8", nullptr}},
+      {"$T plot $F/error_1250/PROVA-1250_linea.txt $F/error_1250/PROVA-1250_00001-.txt --out p.svg",
+       {"", 2, {"p.svg"}, {}, "Errore n. 1250", nullptr}},
       {with("$T plot", small, " --out p.gif"), {"", 1, {}, {"p.gif"}, ".svg or .png", nullptr}},
       {"$T plot nosuch_linea.txt nosuch_1-.txt --out p.svg",
        {"", 1, {}, {"p.svg"}, "cannot open nosuch_linea.txt", nullptr}},
