@@ -1,10 +1,11 @@
-# Libraries of the authoring tool (scenario_tool_lib): nlohmann/json for JSON
-# output, CLI11 for option parsing, librsvg for PNG output, and the generated
-# version header. The program `scenario` uses none of them.
+# Libraries of the authoring tool's layers: nlohmann/json for JSON output
+# (tool/text, and through it every layer above), CLI11 for option parsing
+# and the generated version header (tool/cli), librsvg for PNG output (plot).
+# The program `scenario` uses none of them.
 
 configure_file(${CMAKE_SOURCE_DIR}/cmake/tool_version.h.in
-               ${CMAKE_BINARY_DIR}/generated/tool/tool_version.h @ONLY)
-target_include_directories(scenario_tool_lib PUBLIC ${CMAKE_BINARY_DIR}/generated)
+               ${CMAKE_BINARY_DIR}/generated/tool/cli/tool_version.h @ONLY)
+target_include_directories(scenario_tool_cli PUBLIC ${CMAKE_BINARY_DIR}/generated)
 
 if(CMAKE_CROSSCOMPILING)
   # Both libraries are header-only. The build machine's /usr/include must not
@@ -20,11 +21,15 @@ if(CMAKE_CROSSCOMPILING)
     endif()
     file(COPY ${host_${tree}_dir}/${tree} DESTINATION ${host_headers})
   endforeach()
-  target_include_directories(scenario_tool_lib SYSTEM PUBLIC ${host_headers})
+  add_library(scenario_host_headers INTERFACE)
+  target_include_directories(scenario_host_headers SYSTEM INTERFACE ${host_headers})
+  target_link_libraries(scenario_tool_text PUBLIC scenario_host_headers)
+  target_link_libraries(scenario_tool_cli PUBLIC scenario_host_headers)
 else()
   find_package(nlohmann_json 3 REQUIRED)
   find_package(CLI11 CONFIG REQUIRED)
-  target_link_libraries(scenario_tool_lib PUBLIC nlohmann_json::nlohmann_json CLI11::CLI11)
+  target_link_libraries(scenario_tool_text PUBLIC nlohmann_json::nlohmann_json)
+  target_link_libraries(scenario_tool_cli PUBLIC CLI11::CLI11)
 endif()
 
 # PNG output renders the SVG picture with librsvg. Without it (the Windows
@@ -36,8 +41,8 @@ if(NOT CMAKE_CROSSCOMPILING)
   endif()
 endif()
 if(RSVG_FOUND)
-  target_link_libraries(scenario_tool_lib PUBLIC PkgConfig::RSVG)
-  target_compile_definitions(scenario_tool_lib PRIVATE SCENARIO_HAVE_RSVG=1)
+  target_link_libraries(scenario_plot PUBLIC PkgConfig::RSVG)
+  target_compile_definitions(scenario_plot PRIVATE SCENARIO_HAVE_RSVG=1)
 else()
   message(STATUS "librsvg not found: scenario-tool plot writes SVG only")
 endif()

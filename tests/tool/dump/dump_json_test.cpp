@@ -1,0 +1,40 @@
+// The JSON form of a dump: always a valid document, whatever the decoded
+// values hold.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "tool/dump/dump_table.h"
+
+namespace scn::tool {
+namespace {
+
+TEST(DumpJson, EveryValueBecomesValidJson) {
+  dump_table t;
+  t.file_kind = "plan";
+  t.columns = {"point", "value", "text"};
+  using f = dump_field;
+  t.rows = {
+      {{"0", f::type::number}, {"2.5", f::type::number}, {"a \"quoted\"\\ text", f::type::string}},
+      {{"1", f::type::number}, {"nan", f::type::number}, {"line\nend\x01", f::type::string}},
+      {{"2", f::type::number}, {"-inf", f::type::number}, {"", f::type::null}},
+      {{"3", f::type::number}, {"1e308", f::type::number}, {"\xC2\xB0", f::type::string}},
+  };
+  const std::string out = render_json(t);
+  const auto doc = nlohmann::json::parse(out);
+  EXPECT_EQ(doc["file"], "plan");
+  ASSERT_EQ(doc["rows"].size(), 4u);
+  EXPECT_EQ(doc["rows"][0]["value"], 2.5);
+  EXPECT_EQ(doc["rows"][0]["text"], "a \"quoted\"\\ text");
+  EXPECT_TRUE(doc["rows"][1]["value"].is_null()) << "no NaN in JSON";
+  EXPECT_EQ(doc["rows"][1]["text"], "line\nend\x01");
+  EXPECT_TRUE(doc["rows"][2]["value"].is_null());
+  EXPECT_TRUE(doc["rows"][2]["text"].is_null());
+  EXPECT_EQ(doc["rows"][3]["value"], 1e308);
+  EXPECT_EQ(doc["rows"][3]["point"].get<long long>(), 3);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 4 + 2) << "one row per line";
+}
+
+}  // namespace
+}  // namespace scn::tool
