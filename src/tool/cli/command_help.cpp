@@ -6,12 +6,28 @@ namespace scn::tool {
 namespace {
 
 constexpr option_help identity_options[] = {
-    {"--line-name", "NAME", "line name (default: LINE's name without _linea.txt)"},
-    {"--train-number", "NUMBER", "train number (default: TRAIN's name without NAME_, -.txt)"},
+    {"--line-name", "NAME", "line name (default: from LINE's name)"},
+    {"--train-number", "NUMBER", "train number (default: from TRAIN's name)"},
 };
 
 std::vector<command_help> make_table() {
   std::vector<command_help> t;
+  t.push_back({"new",
+               "new DIR --line-name NAME --train-number NUMBER [--force]",
+               "write a small starter line and train description to edit",
+               "Writes NAME_linea.txt and NAME_NUMBER-.txt into DIR (created with its parents):\n"
+               "a 6 km line with every kind of line record (kilometric references, backdrops,\n"
+               "curves both ways, gradients, a tunnel with its board, a speed post) and one\n"
+               "train over it (both profiles, three stations with times, signals, a slowdown),\n"
+               "each section opened by a comment line. The pair checks clean and compiles.",
+               {{"--line-name", "NAME", "line name; the files are named after it"},
+                {"--train-number", "NUMBER", "train number"},
+                {"--force", "", "replace description files of the same names"}},
+               1,
+               1,
+               "scenario-tool new route --line-name VALLE-PIANA --train-number 10001",
+               "0  the two files were written\n"
+               "1  bad command line, files already there, or a file could not be written"});
   t.push_back({"sources",
                "sources [--out DIR] [--force]",
                "write the embedded scenario's five text files",
@@ -27,17 +43,20 @@ std::vector<command_help> make_table() {
                "0  the five files were written\n"
                "1  bad command line, files already there, or a file could not be written"});
   t.push_back({"compile",
-               "compile LINE TRAIN [--out DIR] [--line-name NAME] [--train-number NUMBER]\n"
-               "         [--no-plan] [--as-program] [--json]",
-               "compile a line and a train description into the three binary files",
+               "compile LINE TRAIN [--out DIR] [--line-name NAME]\n"
+               "         [--train-number NUMBER] [--no-plan] [--as-program]\n"
+               "         [--json]",
+               "compile a line and a train description into binary files",
                "Compiles the line description LINE and the train description TRAIN into the\n"
                "plan file NAME_linea.dat, the item file NAME_NUMBER.sim and the cell file\n"
                "NAME_NUMBER.dat, with the compiler, marker pass and stamping of the program.\n"
+               "NAME defaults to LINE's file name without _linea.txt, NUMBER to TRAIN's file\n"
+               "name without NAME_ and -.txt.\n"
                "The inputs are never changed. When the compile sets a status, the findings are\n"
                "printed as \"check\" prints them and nothing is written: files of an earlier\n"
                "compile stay as they were. --as-program writes the files whatever the status,\n"
                "as the program does, with a one-line warning. DIR is created when missing.",
-               {{"--out", "DIR", "folder for the binary files (default: the current folder)"},
+               {{"--out", "DIR", "folder for the files (default: the current folder)"},
                 identity_options[0],
                 identity_options[1],
                 {"--no-plan", "", "do not build or write the plan file"},
@@ -76,7 +95,8 @@ std::vector<command_help> make_table() {
   t.push_back({"plot",
                "plot LINE TRAIN --out FILE.svg|FILE.png\n"
                "     [--line-name NAME] [--train-number NUMBER]\n"
-               "plot CELLS.dat ITEMS.sim [LINE_linea.dat] --out FILE.svg|FILE.png",
+               "plot CELLS.dat ITEMS.sim [LINE_linea.dat]\n"
+               "     --out FILE.svg|FILE.png",
                "draw the plan and the profile of a scenario",
                "Draws the plan of the line seen from above and, below it on one distance axis,\n"
                "the height, gradient, curvature, speed limit with slowdowns, tunnels, text\n"
@@ -95,22 +115,6 @@ std::vector<command_help> make_table() {
                "1  bad command line, an input that cannot be read, or an output that cannot be\n"
                "   written; nothing written\n"
                "2  drawn, but the scenario compiled with a status (shown in the banner)"});
-  t.push_back({"new",
-               "new DIR --line-name NAME --train-number NUMBER [--force]",
-               "write a small starter line and train description to edit",
-               "Writes NAME_linea.txt and NAME_NUMBER-.txt into DIR (created with its parents):\n"
-               "a 6 km line with every kind of line record (kilometric references, backdrops,\n"
-               "curves both ways, gradients, a tunnel with its board, a speed post) and one\n"
-               "train over it (both profiles, three stations with times, signals, a slowdown),\n"
-               "each section opened by a comment line. The pair checks clean and compiles.",
-               {{"--line-name", "NAME", "line name; the files are named after it"},
-                {"--train-number", "NUMBER", "train number"},
-                {"--force", "", "replace description files of the same names"}},
-               1,
-               1,
-               "scenario-tool new route --line-name VALLE-PIANA --train-number 10001",
-               "0  the two files were written\n"
-               "1  bad command line, files already there, or a file could not be written"});
   t.push_back({"help",
                "help [COMMAND]",
                "show the help of a command",
@@ -176,10 +180,10 @@ std::string render_command_help(const command_help& c) {
   out += "\nOptions:\n";
   for (const auto& o : c.options) {
     const std::string label = option_label(o);
-    out += "  " + label + std::string(label.size() < 22 ? 22 - label.size() : 1, ' ');
+    out += "  " + label + std::string(label.size() < 24 ? 24 - label.size() : 1, ' ');
     out += std::string(o.text) + "\n";
   }
-  out += "  --help, -h            show this help\n";
+  out += "  --help, -h              show this help\n";
   out += "\nExample:\n";
   append_lines(out, c.example, "  $ ");
   out += "\nExit status:\n";
