@@ -188,6 +188,12 @@ TEST(ToolProcess, EveryCommandHasHelpAndTheToolAVersion) {
     for (const auto& o : c.options) {
       EXPECT_NE(help.output.find("  " + std::string(o.name)), std::string::npos) << name;
     }
+    // Terminals and manual pages: no line wider than 80 columns.
+    std::size_t start = 0;
+    for (auto end = help.output.find('\n'); end != std::string::npos;
+         start = end + 1, end = help.output.find('\n', start)) {
+      EXPECT_LE(end - start, 80u) << name << ": " << help.output.substr(start, end - start);
+    }
   }
   EXPECT_TRUE(test::files_in(dir.path()).empty()) << "help writes nothing";
 }
