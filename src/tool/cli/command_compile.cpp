@@ -16,6 +16,7 @@
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/identity_names.h"
 #include "tool/cli/input_files.h"
+#include "tool/cli/output_safety.h"
 #include "tool/text/json_text.h"
 
 namespace scn::tool {
@@ -67,17 +68,23 @@ int finish(const scenario& s, const compile_result& r, bool json) {
 
 // A command line that cannot run still answers in JSON when JSON was asked
 // for, with the reason as its error; the message on standard error follows.
+void print_json_error(const std::vector<std::string>& args, const std::string& error) {
+  if (std::find(args.begin(), args.end(), "--json") == args.end()) return;
+  scenario none;
+  compile_result r;
+  r.error = error;
+  print_json(none, r);
+}
+
 template <typename Step>
 auto or_json_error(const std::vector<std::string>& args, Step step) {
   try {
     return step();
   } catch (const usage_error& e) {
-    if (std::find(args.begin(), args.end(), "--json") != args.end()) {
-      scenario none;
-      compile_result r;
-      r.error = e.what();
-      print_json(none, r);
-    }
+    print_json_error(args, e.what());
+    throw;
+  } catch (const file_error& e) {
+    print_json_error(args, e.what());
     throw;
   }
 }
@@ -95,6 +102,12 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
   s.line_name = id.line_name;
   s.train_number = id.train_number;
   const auto names = make_run_files(folder, p.path_separator(), s.line_name, s.train_number);
+  std::int32_t j = o.has("--no-plan") ? 0 : 1;
+  or_json_error(args, [&] {
+    require_output_named(folder);
+    require_compile_outputs_safe(names, j != 0, {o.positional[0], o.positional[1]});
+    return 0;
+  });
   disk_description_files sources(o.positional[0], o.positional[1], false);
   compile_result result;
   finishing_io io;
@@ -114,7 +127,6 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     replace_file_in_pieces(name, pieces);
     result.files.push_back(base_name(name));
   };
-  std::int32_t j = o.has("--no-plan") ? 0 : 1;
   try {
     require_input(o.positional[0]);
     require_input(o.positional[1]);

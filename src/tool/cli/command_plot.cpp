@@ -17,6 +17,7 @@
 #include "tool/cli/input_files.h"
 #include "tool/cli/memory_compile.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
 #include "tool/dump/dump_rows.h"
 
 namespace scn::tool {
@@ -25,6 +26,13 @@ namespace {
 
 bool is_description(const std::string& name) {
   return name.size() >= 4 && name.compare(name.size() - 4, 4, ".txt") == 0;
+}
+
+// A binary input, refused unread when larger than any file of its kind.
+std::string must_read(const std::string& name) {
+  const binary_kind kind = kind_of_file(name);
+  const std::string what = std::string("a ") + kind_noun(kind) + " file";
+  return read_input(name, {largest_file(kind), what.c_str()});
 }
 
 std::string lower_extension(const std::string& name) {
@@ -62,7 +70,7 @@ int compile_warning(const memory_compile& compiled) {
 // The model as the binary files hold it: cells, items and, if given, the plan.
 void load_binary(scenario& s, const std::vector<std::string>& names) {
   for (const auto& name : names) {
-    const std::string bytes = read_input(name);
+    const std::string bytes = must_read(name);
     try {
       switch (kind_of_file(name)) {
         case binary_kind::cells:
@@ -92,6 +100,8 @@ int command_plot(const std::vector<std::string>& args, platform&) {
   const auto o = parse_options(args, "plot");
   const std::string out = o.value_or("--out", "");
   if (out.empty()) throw usage_error("plot needs --out FILE.svg or --out FILE.png");
+  require_output_names_usable({out}, "--out");
+  require_outputs_apart_from_inputs({out}, o.positional);
   const std::string ext = lower_extension(out);
   if (ext != "svg" && ext != "png") {
     throw usage_error("--out " + out + ": the picture's name must end in .svg or .png");

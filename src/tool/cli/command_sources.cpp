@@ -6,6 +6,7 @@
 #include "tool/cli/commands.h"
 #include "tool/cli/input_files.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
 
 namespace scn::tool {
 
@@ -15,6 +16,7 @@ int command_sources(const std::vector<std::string>& args, platform& p) {
   s.line_name = scenario_line_name;
   s.train_number = scenario_train_number;
   const std::string folder = o.value_or("--out", ".");
+  require_output_named(folder);
   const auto files = make_run_files(folder, p.path_separator(), s.line_name, s.train_number);
   // Every name is checked before the first file is written, so that a
   // refusal leaves the folder as it was.

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/file_error.h"
+#include "platform/file_ops.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -34,20 +35,12 @@ void require_regular(const std::string& name) {
 
 }  // namespace
 
-std::string read_input(const std::string& name) {
+std::string read_input(const std::string& name, const input_limit& limit) {
   require_regular(name);
-  errno = 0;
-  std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (f == nullptr) throw file_error(name, "open", std::strerror(errno));
-  std::string bytes;
-  char buffer[65536];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool failed = std::ferror(f) != 0;
-  const std::string why = std::strerror(errno);
-  std::fclose(f);
-  if (failed) throw file_error(name, "read", why);
-  return bytes;
+  auto bytes = read_file(name, limit);
+  // Gone between the two looks: the same answer as when it was missing.
+  if (!bytes) throw file_error(name, "open", reason_of(std::errc::no_such_file_or_directory));
+  return std::move(*bytes);
 }
 
 void require_input(const std::string& name) {

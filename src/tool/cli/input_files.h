@@ -5,11 +5,13 @@
 
 #include <string>
 
+#include "platform/input_limits.h"
+
 namespace scn::tool {
 
 // The whole content of a regular file; throws file_error when it is
-// missing, not a regular file or unreadable.
-std::string read_input(const std::string& name);
+// missing, not a regular file, unreadable or larger than the limit.
+std::string read_input(const std::string& name, const input_limit& limit = description_limit);
 
 // Throws as read_input does, without keeping the content.
 void require_input(const std::string& name);

@@ -8,6 +8,7 @@
 #include "tool/cli/command_help.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/options.h"
+#include "tool/cli/standard_output.h"
 #include "tool/cli/tool_version.h"
 
 namespace scn::tool {
@@ -60,11 +61,11 @@ int run_tool(const std::vector<std::string>& argv, platform& p) {
   const std::string& name = argv[1];
   if (name == "--help" || name == "-h") {
     std::fputs(render_tool_overview().c_str(), stdout);
-    return 0;
+    return finish_standard_output(0);
   }
   if (name == "--version") {
     std::printf("scenario-tool %s\n", tool_version);
-    return 0;
+    return finish_standard_output(0);
   }
   const auto it = command_table().find(name);
   if (it == command_table().end()) {
@@ -72,10 +73,11 @@ int run_tool(const std::vector<std::string>& argv, platform& p) {
     return 1;
   }
   try {
-    return it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
+    const int status = it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
+    return finish_standard_output(status);
   } catch (const help_requested& h) {
     std::fputs(render_command_help(*h.command).c_str(), stdout);
-    return 0;
+    return finish_standard_output(0);
   } catch (const usage_error& e) {
     std::fprintf(stderr,
                  "scenario-tool %s: %s\nRun \"scenario-tool help %s\" for its usage and options.\n",

@@ -125,7 +125,7 @@ TEST(ToolProcess, CommandLinesGiveTheirStatusFilesAndErrors) {
       {"$T plot nosuch.dat nosuch.sim --out p.svg", {"", 1, {}, {"p.svg"}, "nosuch", nullptr}},
       // check and dump: unreadable inputs are errors, not findings.
       {"$T check nosuch_linea.txt nosuch_1-.txt", {"", 1, {}, {}, "No such file", nullptr}},
-      {"$T dump .", {"", 1, {}, {}, "Is a directory", nullptr}},
+      {"$T dump .", {"", 1, {}, {}, "not a regular file", nullptr}},
   };
   for (const auto& [command, c] : rows) {
     test::scratch_dir dir;

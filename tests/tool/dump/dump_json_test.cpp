@@ -11,17 +11,18 @@ namespace scn::tool {
 namespace {
 
 TEST(DumpJson, EveryValueBecomesValidJson) {
-  dump_table t;
-  t.file_kind = "plan";
-  t.columns = {"point", "value", "text"};
+  const dump_layout layout{"plan", {"point", "value", "text"}};
   using f = dump_field;
-  t.rows = {
+  const std::vector<dump_row> rows = {
       {{"0", f::type::number}, {"2.5", f::type::number}, {"a \"quoted\"\\ text", f::type::string}},
       {{"1", f::type::number}, {"nan", f::type::number}, {"line\nend\x01", f::type::string}},
       {{"2", f::type::number}, {"-inf", f::type::number}, {"", f::type::null}},
-      {{"3", f::type::number}, {"1e308", f::type::number}, {"\xC2\xB0", f::type::string}},
+      {{"3", f::type::number}, {"1e+308", f::type::number}, {"\xC2\xB0", f::type::string}},
   };
-  const std::string out = render_json(t);
+  std::string out;
+  append_json_begin(out, layout);
+  for (std::size_t r = 0; r < rows.size(); ++r) append_json_row(out, layout, rows[r], r == 0);
+  append_json_end(out);
   const auto doc = nlohmann::json::parse(out);
   EXPECT_EQ(doc["file"], "plan");
   ASSERT_EQ(doc["rows"].size(), 4u);
