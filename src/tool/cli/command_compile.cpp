@@ -135,7 +135,11 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     // A compile that stops before the output step (no usable line) writes
     // nothing by itself; it is held back all the same.
     result.held_back = s.status_code != 0 && !as_program;
-  } catch (const run_ended&) {
+  } catch (const run_ended& e) {
+    // The fatal report has said why; any other end of the run says so here.
+    if (result.error.empty()) {
+      result.error = "the run ended with exit status " + std::to_string(e.exit_status);
+    }
   } catch (const files_held_back&) {
     result.held_back = true;
   } catch (const file_error& e) {
