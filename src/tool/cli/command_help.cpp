@@ -115,6 +115,19 @@ std::vector<command_help> make_table() {
                "1  bad command line, an input that cannot be read, or an output that cannot be\n"
                "   written; nothing written\n"
                "2  drawn, but the scenario compiled with a status (shown in the banner)"});
+  t.push_back({"lsp",
+               "lsp [--stdio]",
+               "language server for editors on standard input and output",
+               "Runs a language server for description files over standard input and\n"
+               "output, for editors: the findings of \"check\" as the author types, hover,\n"
+               "completion, signature help, an outline and quick fixes. It ends at the\n"
+               "editor's \"exit\" or at the end of its input.",
+               {{"--stdio", "", "standard input and output (the only transport)"}},
+               0,
+               0,
+               "scenario-tool lsp --stdio",
+               "0  the editor ended the session with shutdown and exit\n"
+               "1  bad command line, or the session ended without shutdown"});
   t.push_back({"help",
                "help [COMMAND]",
                "show the help of a command",
