@@ -42,7 +42,7 @@ std::optional<std::string> unusable_identity(const std::string& name) {
 }  // namespace
 
 int command_decompile(const std::vector<std::string>& args, platform& p) {
-  const auto o = parse_options(args, {{}, {"--out"}, 2, 3});
+  const auto o = parse_options(args, "decompile");
   const std::string out = o.value_or("--out", ".");
   require_output_named(out);
   decompile::binary_files files;

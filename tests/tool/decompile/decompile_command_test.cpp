@@ -54,7 +54,8 @@ std::string decompile_args(const binaries& b, const fs::path& out) {
 void expect_round_trip(const std::string& name, bool with_plan) {
   SCOPED_TRACE(name + (with_plan ? " with the plan" : " without the plan"));
   test::scratch_dir first, texts, second;
-  const std::string no_plan = with_plan ? "" : " --no-plan";
+  // The program writes the files of a compile that sets a status as well.
+  const std::string no_plan = std::string(" --as-program") + (with_plan ? "" : " --no-plan");
   test::run_in(first.path(), tool() + " compile " + pair_of(fixture(name)) + no_plan + " --out .");
   const binaries original = binaries_in(first.path());
   ASSERT_FALSE(original.items.empty());
@@ -78,7 +79,7 @@ TEST(DecompileCommand, FixturesComeBackByteForByte) {
 
 TEST(DecompileCommand, WritesTheDescriptionsNamedByTheItemFile) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
   const auto r = test::run_in(dir.path(), tool() +
                                               " decompile PROVA_00006.dat PROVA_00006.sim "
                                               "PROVA_linea.dat --out out");
@@ -104,7 +105,7 @@ TEST(DecompileCommand, WritesTheDescriptionsNamedByTheItemFile) {
 
 TEST(DecompileCommand, DamagedFilesExitOneWithTheByteOffset) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
   const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
   const std::string items = test::read_bytes(dir / "PROVA_00006.sim");
   const struct {
@@ -144,7 +145,7 @@ std::string with_kind(std::string cells, std::size_t cell, char kind) {
 
 TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
   const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
   const struct {
     std::string cells;
@@ -169,15 +170,18 @@ TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest
 
 TEST(DecompileCommand, IsListedInTheHelp) {
   test::scratch_dir dir;
-  const auto r = test::run_in(dir.path(), tool() + " --help");
-  EXPECT_NE(r.output.find("  decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR]\n"),
+  const auto overview = test::run_in(dir.path(), tool() + " --help");
+  EXPECT_NE(overview.output.find("  decompile "), std::string::npos) << overview.output;
+  const auto help = test::run_in(dir.path(), tool() + " help decompile");
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_NE(help.output.find("decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR]"),
             std::string::npos)
-      << r.output;
+      << help.output;
 }
 
 TEST(DecompileCommand, NeverWritesOverItsInputs) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
   const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
   fs::create_directory(dir / "out");
   // The line description's name in the output folder is the cell file itself.
@@ -194,7 +198,7 @@ TEST(DecompileCommand, NeverWritesOverItsInputs) {
 
 TEST(DecompileCommand, AnIdentityThatCannotNameAFileExitsTwoWritingNothing) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")));
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
   std::string items = test::read_bytes(dir / "PROVA_00006.sim");
   // The line row's text: its length 5, then the line name.
   const std::size_t at = items.find(std::string("\x05\x00PROVA", 7));
