@@ -55,6 +55,18 @@ class field_reader {
     if (observer_ != nullptr) observer_->on_discarded();
   }
 
+  // Analysis mode of the observer (see field_observer::recovering).
+  bool recovering() const { return observer_ != nullptr && observer_->recovering(); }
+  void report_status(std::int32_t code, std::int32_t position) {
+    if (observer_ != nullptr) observer_->on_status(code, position);
+  }
+  // In analysis mode: reports the failure of the record being read and
+  // returns true so that reading goes on; a field that was not a number and
+  // stands on a later line than the keyword is given back, to be read again
+  // as the next keyword. False, and nothing
+  // changes, outside analysis mode.
+  bool recover_from(const input_failure& failure);
+
  private:
   void begin_field();
   std::int64_t read_number(std::int64_t low, std::int64_t high, const char* type);
@@ -72,6 +84,12 @@ class field_reader {
   std::size_t line_start_ = 0;
   field_location last_{};
   field_location keyword_{};
+  // Where the last field began (before its blanks), and whether it failed
+  // for not being a number.
+  std::size_t field_pos_ = 0;
+  std::int32_t field_line_ = 1;
+  std::size_t field_line_start_ = 0;
+  bool not_a_number_ = false;
   std::size_t last_line_start_ = 0;
   field_observer* observer_ = nullptr;
 };

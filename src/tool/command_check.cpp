@@ -1,58 +1,50 @@
-// "check": compile in memory, write nothing, and explain every finding at
-// its file, line and column, with the source line and a caret.
+// "check": compile in memory in analysis mode, write nothing, and report
+// every finding at its file, line and column.
 #include <cstdio>
 
-#include "driver/file_error.h"
 #include "driver/file_ops.h"
-#include "tool/check_findings.h"
+#include "tool/check_run.h"
 #include "tool/commands.h"
 #include "tool/compile_identity.h"
-#include "tool/memory_compile.h"
+#include "tool/finding_report.h"
 #include "tool/options.h"
-#include "tool/source_lines.h"
 
 namespace scn::tool {
 
 namespace {
 
-struct checked_file {
-  std::string name;
-  std::optional<std::string> bytes;
-};
-
-void print_finding(const finding& f, const checked_file& file) {
-  const char* severity = f.error ? "error" : "warning";
-  if (f.where.line <= 0) {
-    std::printf("%s: %s: %s\n", file.name.c_str(), severity, f.message.c_str());
-    return;
-  }
-  std::printf("%s:%d:%d: %s: %s\n", file.name.c_str(), f.where.line, f.where.column, severity,
-              f.message.c_str());
-  if (!file.bytes) return;
-  const auto lines = split_lines(*file.bytes);
-  const auto index = static_cast<std::size_t>(f.where.line - 1);
-  if (index >= lines.size()) return;
-  std::printf("%s\n%s\n", quoted_line(lines[index]).c_str(),
-              caret_line(lines[index], f.where.column).c_str());
-}
+constexpr int exit_clean = 0;
+constexpr int exit_could_not_run = 1;
+constexpr int exit_errors = 2;
 
 }  // namespace
 
 int command_check(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--line-name", "--train-number"}, 2, 2});
+  const auto o =
+      parse_options(args, {{"--werror"}, {"--line-name", "--train-number", "--format"}, 2, 2});
+  const std::string format = o.value_or("--format", "text");
+  if (format != "text" && format != "json")
+    throw usage_error("--format takes text or json, not \"" + format + "\"");
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
-  const checked_file line{o.positional[0], read_file(o.positional[0])};
-  const checked_file train{o.positional[1], read_file(o.positional[1])};
-  memory_compile compiled;
-  compile_trace trace;
-  compile_in_memory(compiled, id, line.bytes, train.bytes, &trace);
-
-  const compile_outcome outcome{compiled.s, trace, compiled.fatal_error};
-  auto findings = explain_status(outcome);
-  const auto warnings = lint_records(outcome);
-  findings.insert(findings.end(), warnings.begin(), warnings.end());
-  for (const auto& f : findings) print_finding(f, f.file == description::line ? line : train);
-  return findings.empty() ? 0 : 2;
+  const auto line = read_file(o.positional[0]);
+  const auto train = read_file(o.positional[1]);
+  for (const auto* name : {&o.positional[0], &o.positional[1]}) {
+    if (!(name == &o.positional[0] ? line : train)) {
+      std::fprintf(stderr, "scenario-tool check: cannot read %s\n", name->c_str());
+      return exit_could_not_run;
+    }
+  }
+  pair_analysis a;
+  analyse_pair(a, id, line, train);
+  if (o.has("--werror"))
+    for (auto& f : a.findings) f.error = true;
+  const reported_files files{{o.positional[0], a.line_text ? &*a.line_text : nullptr},
+                             {o.positional[1], a.train_text ? &*a.train_text : nullptr}};
+  const std::string text =
+      format == "json" ? render_json(a.findings, files)
+                       : render_human(a.findings, files) + summary_line(a.findings, a.compiled.s);
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return count_errors(a.findings) > 0 ? exit_errors : exit_clean;
 }
 
 }  // namespace scn::tool
