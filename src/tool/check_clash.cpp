@@ -108,24 +108,29 @@ std::optional<std::int64_t> clashing_cell(std::int32_t code, const traced_record
   }
 }
 
-cell_occupant occupant_of(const compile_outcome& c, std::int64_t cell, std::size_t refused,
-                          const std::set<std::size_t>& left_out) {
+cell_owners::cell_owners(const compile_trace& t, const std::set<std::size_t>& left_out) {
+  const auto& rs = t.records();
+  for (std::size_t i = 0; i < rs.size(); ++i) {
+    if (left_out.count(i) != 0) continue;
+    for (const auto cell : claimed_cells(rs[i])) first_.emplace(cell, i);
+  }
+}
+
+std::optional<std::size_t> cell_owners::owner(std::int64_t cell, std::size_t before) const {
+  const auto it = first_.find(cell);
+  if (it == first_.end() || it->second >= before) return std::nullopt;
+  return it->second;
+}
+
+cell_occupant occupant_of(const compile_outcome& c, const cell_owners& owners, std::int64_t cell,
+                          std::size_t refused) {
   cell_occupant o;
   if (!in_model(c.s, cell)) {
     o.what = "nothing: the cell lies outside the track model";
     return o;
   }
   o.what = kind_words(c.s.track_cells[static_cast<std::size_t>(cell)].kind);
-  const auto& rs = c.trace.records();
-  for (std::size_t i = 0; i < refused && i < rs.size(); ++i) {
-    if (left_out.count(i) != 0) continue;
-    for (const auto claimed : claimed_cells(rs[i])) {
-      if (claimed == cell) {
-        o.by = &rs[i];
-        return o;
-      }
-    }
-  }
+  if (const auto i = owners.owner(cell, refused)) o.by = &c.trace.records()[*i];
   return o;
 }
 

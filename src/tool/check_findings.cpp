@@ -189,9 +189,10 @@ finding unreadable_record(const compile_outcome& c, const traced_refusal& f) {
     return make_finding(true, status_code_name(status_input_failure), f.file, f.where,
                         f.what + status);
   const traced_record& r = c.trace.records()[*f.record];
-  const std::size_t index = f.given_back ? r.values.size() : r.values.size() - 1;
-  const std::int32_t own_line =
-      r.values.empty() || !f.given_back ? r.keyword.where.line : r.values.back().where.line;
+  const std::size_t index = f.field;
+  const std::int32_t own_line = index == 0 || index > r.values.size()
+                                    ? r.keyword.where.line
+                                    : r.values[index - 1].where.line;
   if (f.given_back && f.where.line > own_line) {
     // The record's line ran out of values; the reader took the next line's
     // first field in its place.
@@ -211,12 +212,12 @@ finding unreadable_record(const compile_outcome& c, const traced_refusal& f) {
 
 // A record refused with a status in analysis mode.
 finding refused_record(const compile_outcome& c, const traced_refusal& f,
-                       const std::set<std::size_t>& left_out) {
+                       const cell_owners& owners) {
   if (!f.record) return at_record(f.file, nullptr, f.status, f.position);
   const traced_record& r = c.trace.records()[*f.record];
   finding out = at_record(f.file, &r, f.status, f.position);
   if (const auto cell = clashing_cell(f.status, r, c.s)) {
-    const cell_occupant o = occupant_of(c, *cell, *f.record, left_out);
+    const cell_occupant o = occupant_of(c, owners, *cell, *f.record);
     out.message += "; cell " + std::to_string(*cell) + " (" + std::to_string(*cell * 50 - 50) +
                    " m) already holds " + o.what;
     if (o.by != nullptr) {
@@ -234,9 +235,10 @@ void refusal_findings(const compile_outcome& c, std::vector<finding>& out) {
   std::set<std::size_t> left_out;
   for (const auto& f : c.trace.refusals())
     if (f.record) left_out.insert(*f.record);
+  const cell_owners owners(c.trace, left_out);
   for (const auto& f : c.trace.refusals()) {
     out.push_back(f.status == status_input_failure ? unreadable_record(c, f)
-                                                   : refused_record(c, f, left_out));
+                                                   : refused_record(c, f, owners));
   }
 }
 

@@ -17,13 +17,15 @@ namespace scn::tool {
 struct pair_analysis {
   memory_compile compiled;
   compile_trace trace;
-  std::optional<source_text> line_text;
+  std::optional<std::string> line_bytes;
+  std::optional<std::string> train_bytes;
+  std::optional<source_text> line_text;  // views into the bytes above
   std::optional<source_text> train_text;
   std::vector<finding> findings;
 };
 
-// The bytes must outlive the analysis; an absent file is analysed as the
-// program would meet it.
+// The analysis keeps its own copy of the bytes; an absent file is analysed
+// as the program would meet it.
 void analyse_pair(pair_analysis& out, const compile_identity& id,
                   const std::optional<std::string>& line, const std::optional<std::string>& train);
 
