@@ -56,6 +56,7 @@ void field_reader::fail(const char* what) const {
 // Skips the leading blanks and records where the field begins.
 void field_reader::begin_field() {
   const bool started_at_end = at_end();
+  ++fields_in_record_;
   field_pos_ = pos_;
   field_line_ = line_;
   field_line_start_ = line_start_;
@@ -130,7 +131,9 @@ bool field_reader::recover_from(const input_failure& failure) {
   // A field on a later line than the keyword that is not a number is most
   // likely the next record's keyword, read in place of a missing value.
   const bool give_back = not_a_number_ && last_.line > keyword_.line;
+  gave_back_ = give_back;
   if (give_back) {
+    --fields_in_record_;
     pos_ = field_pos_;
     line_ = field_line_;
     line_start_ = field_line_start_;
@@ -138,6 +141,11 @@ bool field_reader::recover_from(const input_failure& failure) {
   }
   observer_->on_recovered(failure, give_back);
   return true;
+}
+
+void field_reader::skip_numeric() {
+  begin_field();
+  report(take_numeric_token());
 }
 
 std::string_view field_reader::last_line_text() const {

@@ -47,8 +47,14 @@ class field_reader {
   }
   // The last keyword is read as a record of this kind; its values follow.
   void mark_record(record_kind kind) {
+    fields_in_record_ = 0;
     if (observer_ != nullptr) observer_->on_record(kind, keyword_);
   }
+  // Fields read since the last mark_record.
+  std::size_t fields_in_record() const { return fields_in_record_; }
+  // Reads a numeric field without converting it, as analysis mode does to
+  // pass over the values of a record it leaves out.
+  void skip_numeric();
   void mark_discarded() {
     if (observer_ != nullptr) observer_->on_discarded();
   }
@@ -64,6 +70,8 @@ class field_reader {
   // as the next keyword. False, and nothing
   // changes, outside analysis mode.
   bool recover_from(const input_failure& failure);
+  // Whether the last recovered failure gave its field back.
+  bool gave_back() const { return gave_back_; }
 
  private:
   void begin_field();
@@ -88,6 +96,8 @@ class field_reader {
   std::int32_t field_line_ = 1;
   std::size_t field_line_start_ = 0;
   bool not_a_number_ = false;
+  bool gave_back_ = false;
+  std::size_t fields_in_record_ = 0;
   std::size_t last_line_start_ = 0;
   field_observer* observer_ = nullptr;
 };

@@ -131,9 +131,9 @@ std::int32_t body_record(line_reading& r, std::string_view k) {
     if (record.kind == record_kind::curve && r.s.output_switch == 0) continue;
     r.in.mark_record(record.kind);
     const auto status =
-        read_or_leave_out(r.in, [&] { return read_body_record(r, record.kind, k); });
+        read_or_leave_out(r.in, record.kind, [&] { return read_body_record(r, record.kind, k); });
     if (!status) return 0;
-    if (*status != 0 && !leave_out_refused(r.s, r.in)) return *status;
+    if (*status != 0 && !leave_out_refused(r.s, r.in, record.kind)) return *status;
   }
   return 0;
 }

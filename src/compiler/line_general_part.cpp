@@ -96,9 +96,10 @@ std::int32_t general_record(line_reading& r, std::string_view k) {
   for (const auto& record : records_in(reading_part::line_general)) {
     if (!keyword_matches(record, k)) continue;
     r.in.mark_record(record.kind);
-    const auto status = read_or_leave_out(r.in, [&] { return read_general(r, record.kind, k); });
+    const auto status =
+        read_or_leave_out(r.in, record.kind, [&] { return read_general(r, record.kind, k); });
     if (!status) return 0;
-    if (*status != 0 && !leave_out_refused(r.s, r.in)) return *status;
+    if (*status != 0 && !leave_out_refused(r.s, r.in, record.kind)) return *status;
   }
   return 0;
 }

@@ -58,9 +58,10 @@ after_record train_record(train_reading& r, std::string_view k) {
   for (const auto& record : records_in(reading_part::train)) {
     if (!keyword_matches(record, k)) continue;
     r.in.mark_record(record.kind);
-    const auto next = read_or_leave_out(r.in, [&] { return read_train_record(r, record.kind); });
+    const auto next =
+        read_or_leave_out(r.in, record.kind, [&] { return read_train_record(r, record.kind); });
     if (!next) return after_record::next;
-    if (*next != after_record::next && !leave_out_refused(r.s, r.in)) return *next;
+    if (*next != after_record::next && !leave_out_refused(r.s, r.in, record.kind)) return *next;
   }
   return after_record::next;
 }
