@@ -10,6 +10,7 @@
 #include "platform/file_error.h"
 #include "platform/file_ops.h"
 #include "platform/run_ended.h"
+#include "tool/cli/check_run.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/identity_names.h"
@@ -32,12 +33,15 @@ void print_json(const scenario& s, const compile_result& r) {
               r.error.empty() ? "null" : r.error.c_str(), files.c_str());
 }
 
-int finish(const scenario& s, const compile_result& r, bool json, int fatal_status) {
+// A refused pair is explained on standard error as check explains it.
+int finish(const scenario& s, const compile_result& r, bool json, int fatal_status,
+           const std::string& explained) {
   if (json) print_json(s, r);
   if (fatal_status != 0) return fatal_status;
   if (s.status_code == 0) return 0;
   std::fprintf(stderr, "scenario-tool: warning: %s\n",
                describe_status(s.status_code, s.status_position).c_str());
+  if (!json) std::fputs(explained.c_str(), stderr);
   return 2;
 }
 
@@ -79,7 +83,9 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     std::fprintf(stderr, "scenario-tool: %s\n", e.what());
     fatal_status = 1;
   }
-  return finish(s, result, json, fatal_status);
+  const bool explain = fatal_status == 0 && s.status_code != 0 && !json;
+  return finish(s, result, json, fatal_status,
+                explain ? findings_as_check_prints(id, o.positional[0], o.positional[1]) : "");
 }
 
 }  // namespace scn::tool

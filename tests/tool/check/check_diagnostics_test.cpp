@@ -393,5 +393,19 @@ TEST(CheckCommandExit, JsonHasEveryFindingWithItsPlaceAndCounts) {
   EXPECT_TRUE(clash) << r.output;
 }
 
+TEST(CheckCommandExit, CompileExplainsARefusedPairAsCheckDoes) {
+  test::scratch_dir dir;
+  test::write_bytes(dir / "A_linea.txt", joined(base_line));
+  auto train = base_train;
+  train[10] = "stazione, 15025, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 1, 10, 20, 0, ARRIVO";
+  test::write_bytes(dir / "A_1-.txt", joined(train));
+  const auto checked = test::run_in(dir.path(), tool_path() + " check A_linea.txt A_1-.txt");
+  const auto compiled = test::run_in(dir.path(), tool_path() + " compile A_linea.txt A_1-.txt");
+  EXPECT_EQ(compiled.exit_status, 2);
+  const std::string findings = checked.output.substr(0, checked.output.rfind("1 error"));
+  ASSERT_NE(findings.find("A_1-.txt:11:11: error: "), std::string::npos) << checked.output;
+  EXPECT_NE(compiled.errors.find(findings), std::string::npos) << compiled.errors;
+}
+
 }  // namespace
 }  // namespace scn
