@@ -236,6 +236,21 @@ TEST(CheckDiagnostics, EachMistakeIsReportedAtItsField) {
   }
 }
 
+TEST(CheckDiagnostics, EveryCodeIsDocumented) {
+  const std::string doc = test::read_bytes(std::filesystem::path(SCENARIO_FIXTURE_DIR) / ".." /
+                                           ".." / "docs" / "check-findings.md");
+  for (const auto& c : mutation_cases) {
+    analysed a;
+    analyse(a, c.mutations);
+    for (const auto& f : a.a.findings) {
+      const std::string code = f.code.rfind("status-", 0) == 0 && f.code != "status-25"
+                                   ? std::string("status-N")
+                                   : f.code;
+      EXPECT_NE(doc.find("`" + code + "`"), std::string::npos) << code;
+    }
+  }
+}
+
 TEST(CheckDiagnostics, StatusesAreErrorsAndTheRestWarnings) {
   for (const auto& c : mutation_cases) {
     analysed a;
