@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/record_catalogue.h"
@@ -41,6 +42,8 @@ class field_observer {
   // failed is read again as the next keyword (it was not a number, so most
   // likely the next record's keyword after a missing value).
   virtual void on_recovered(const input_failure& /*failure*/, bool /*given_back*/) {}
+  // A finishing step after the compile (the signal marker pass) set a status.
+  virtual void on_finishing_status(std::int32_t /*code*/, std::int32_t /*position*/) {}
 };
 
 // What the compiler reports as it runs: every field, every record with its
@@ -119,6 +122,13 @@ class compile_trace final : public compile_observer {
   void on_status(std::int32_t code, std::int32_t position) override;
   void on_recovered(const input_failure& failure, bool given_back) override;
   const std::vector<traced_refusal>& refusals() const { return refusals_; }
+  // Every status of the finishing steps, in the order they were set.
+  void on_finishing_status(std::int32_t code, std::int32_t position) override {
+    finishing_.push_back({code, position});
+  }
+  const std::vector<std::pair<std::int32_t, std::int32_t>>& finishing_statuses() const {
+    return finishing_;
+  }
 
   const std::vector<traced_record>& records() const { return records_; }
   const traced_half& half(description which) const {
@@ -141,6 +151,7 @@ class compile_trace final : public compile_observer {
   std::optional<traced_failure> failure_;
   bool recovering_ = false;
   std::vector<traced_refusal> refusals_;
+  std::vector<std::pair<std::int32_t, std::int32_t>> finishing_;
 };
 
 }  // namespace scn

@@ -270,7 +270,11 @@ std::vector<finding> explain_status(const compile_outcome& c) {
     auto refs = reference_findings(c.trace);
     out.insert(out.end(), refs.begin(), refs.end());
   }
-  if (code >= status_no_mark_before_signal && code <= status_no_mark_along_slowdown)
+  // The marker pass goes on after a status; the trace has every one of them.
+  for (const auto& [marker, position] : c.trace.finishing_statuses())
+    out.push_back(marker_finding(c.trace, marker, position));
+  if (c.trace.finishing_statuses().empty() && code >= status_no_mark_before_signal &&
+      code <= status_no_mark_along_slowdown)
     out.push_back(marker_finding(c.trace, code, c.s.status_position));
   if (!c.fatal_error.empty()) out.push_back(fatal_finding(c));
   return out;

@@ -299,6 +299,23 @@ TEST(CheckDiagnostics, IndependentErrorsInBothFilesAreAllReportedInOneRun) {
   EXPECT_EQ(tool::count_warnings(a.a.findings), 1u) << listing(a.a.findings);
 }
 
+TEST(CheckDiagnostics, EveryStatusOfTheMarkerPassIsReported) {
+  // Two slowdowns whose nearest approach cells are all taken by signals: the
+  // pass sets status 12 twice; the register keeps only the second.
+  std::string train = "[generale]\r\n";
+  for (const int p : {9650, 9700, 9750, 19650, 19700, 19750})
+    train += "segnale, " + std::to_string(p) + ", 1, 3, 0, 0, 0, 0, 0, 0, 0, 0\r\n";
+  train += "rallentamento, 10000, 30, 500, 1, 0, 0\r\n";
+  train += "rallentamento, 20000, 30, 500, 1, 0, 0\r\n[fine]\r\n";
+  tool::pair_analysis a;
+  tool::analyse_pair(a, {"PROVA", "1"}, "[generale]\r\nlunghezza percorso, 30000\r\n[fine]\r\n",
+                     train);
+  std::vector<int> lines;
+  for (const auto& f : a.findings)
+    if (f.code == "status-12") lines.push_back(f.where.line);
+  EXPECT_EQ(lines, (std::vector<int>{8, 9})) << listing(a.findings);
+}
+
 TEST(CheckDiagnostics, AnalysisModeLeavesTheProgramsCompileAlone) {
   // The same pair compiled without analysis mode stops at the first status,
   // exactly as the program does.
