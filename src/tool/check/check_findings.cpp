@@ -230,14 +230,33 @@ finding refused_record(const compile_outcome& c, const traced_refusal& f,
   return out;
 }
 
+// A line record beyond the line leaves status 15 in the register, and the
+// program's train half stops at its first signal or slowdown because of it.
+void note_train_cut_short(const compile_trace& t, finding& f) {
+  for (const auto& r : t.records()) {
+    if (r.file != description::train ||
+        (r.kind != record_kind::signal && r.kind != record_kind::slowdown))
+      continue;
+    f.related.push_back({description::train, r.keyword.where,
+                         "with this status the train description is read only up to here: its "
+                         "first signal or slowdown ends it"});
+    return;
+  }
+}
+
 void refusal_findings(const compile_outcome& c, std::vector<finding>& out) {
   std::set<std::size_t> left_out;
   for (const auto& f : c.trace.refusals())
     if (f.record) left_out.insert(*f.record);
   const cell_owners owners(c.trace, left_out);
+  bool cut_noted = false;
   for (const auto& f : c.trace.refusals()) {
     out.push_back(f.status == status_input_failure ? unreadable_record(c, f)
                                                    : refused_record(c, f, owners));
+    if (f.status == status_beyond_line && f.file == description::line && !cut_noted) {
+      note_train_cut_short(c.trace, out.back());
+      cut_noted = true;
+    }
   }
 }
 

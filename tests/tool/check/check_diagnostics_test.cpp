@@ -279,6 +279,17 @@ TEST(CheckDiagnostics, ClashNamesTheOccupantAndTheRecordThatPlacedIt) {
   EXPECT_EQ(clash->related[0].where.column, 22);
 }
 
+TEST(CheckDiagnostics, LineRecordBeyondTheLineNotesWhereTheTrainIsCutShort) {
+  analysed a;
+  analyse(a, {{L, 8, "pendenza, 30000, -3"}});
+  ASSERT_FALSE(a.a.findings.empty());
+  const finding& f = a.a.findings.front();
+  EXPECT_EQ(f.code, "status-15");
+  ASSERT_EQ(f.related.size(), 1u) << listing(a.a.findings);
+  EXPECT_EQ(f.related[0].file, T);
+  EXPECT_EQ(f.related[0].where.line, 13);  // the slowdown, first of the train's objects
+}
+
 TEST(CheckDiagnostics, IndependentErrorsInBothFilesAreAllReportedInOneRun) {
   analysed a;
   analyse(a, {{L, 14, "cartello_indicatore, 600, (X)"},
