@@ -9,6 +9,8 @@
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
+#include "tool/cli/standard_output.h"
 
 namespace scn::tool {
 
@@ -27,6 +29,7 @@ int command_check(const std::vector<std::string>& args, platform&) {
   if (format != "text" && format != "json")
     throw usage_error("--format takes text or json, not \"" + format + "\"");
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
+  require_standard_output_apart_from_inputs(o.positional);
   const auto line = read_file(o.positional[0]);
   const auto train = read_file(o.positional[1]);
   for (const auto* name : {&o.positional[0], &o.positional[1]}) {
@@ -44,7 +47,9 @@ int command_check(const std::vector<std::string>& args, platform&) {
   const std::string text =
       format == "json" ? render_json(a.findings, files)
                        : render_human(a.findings, files) + summary_line(a.findings, a.compiled.s);
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  checked_output out(stdout);
+  out.buffer() = text;
+  out.write();
   return count_errors(a.findings) > 0 ? exit_errors : exit_clean;
 }
 
