@@ -274,7 +274,7 @@ finding make_finding(bool error, std::string code, description file, field_locat
 }
 
 std::string record_field_name(const traced_record& r, std::size_t value) {
-  if (!r.kind) return "keyword \"" + r.keyword.text + "\"";
+  if (!r.kind) return "keyword \"" + shown_text(r.keyword.text) + "\"";
   if (value == keyword_field) return std::string(record_of(*r.kind).spelling) + ", keyword";
   return field_label(*r.kind, value);
 }

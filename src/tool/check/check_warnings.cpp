@@ -22,8 +22,9 @@ std::string num(std::int64_t v) {
   return std::to_string(v);
 }
 
+// A text of the file inside a message, shown as the simulator shows it.
 std::string quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + shown_text(text) + "\"";
 }
 
 finding warn(const char* code, const traced_record& r, std::size_t value, std::string message) {
