@@ -67,8 +67,7 @@ class field_reader {
   // In analysis mode: reports the failure of the record being read and
   // returns true so that reading goes on; a field that was not a number and
   // stands on a later line than the keyword is given back, to be read again
-  // as the next keyword. False, and nothing
-  // changes, outside analysis mode.
+  // as the next keyword. Outside analysis mode: false, and nothing changes.
   bool recover_from(const input_failure& failure);
   // Whether the last recovered failure gave its field back.
   bool gave_back() const { return gave_back_; }
