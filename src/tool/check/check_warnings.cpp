@@ -165,17 +165,20 @@ void check_several_tests(const records& rs, std::vector<finding>& out) {
   }
 }
 
-// A curve turns left when its keyword holds an "s" anywhere, such as the
-// "s" of "destra".
+// A curve turns left when its keyword holds an "s" anywhere. A keyword
+// that also says right (a "d", as in "destra") got its "s" by accident.
 void check_curve_keyword(const traced_record& r, std::vector<finding>& out) {
   const std::string_view k = trimmed(r.keyword.text);
-  if (!contains_nocase(k, curve_left_letter)) return;
+  std::string lower;
+  for (const char ch : k) lower += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch + 32 : ch);
+  const std::string_view word = record_of(record_kind::curve).words.front().text;
+  const auto at = lower.find(word);
+  const std::string rest = at == std::string::npos ? lower : lower.substr(at + word.size());
+  if (rest.find(curve_left_letter) == std::string::npos || rest.find('d') == std::string::npos)
+    return;
   const auto digit = k.find_first_of(curve_class_digits);
   if (digit == std::string_view::npos) return;
   const int cls = k[digit] - '0';
-  std::string lower;
-  for (const char ch : k) lower += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch + 32 : ch);
-  if (lower == curve_spelling(true, cls)) return;
   out.push_back(warn("keyword-by-accident", r, SIZE_MAX,
                      "curve keyword " + quoted(k) +
                          " contains an \"s\", so the curve turns left; write " +

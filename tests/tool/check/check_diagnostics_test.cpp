@@ -3,7 +3,7 @@
 // column of the mistake, and a well-formed pair must give none.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -226,6 +226,14 @@ const std::vector<mutation_case> mutation_cases = {
      {"utf8-text", L, 14, 0, "\xC3\x88"}},
 };
 
+TEST(CheckDiagnostics, CurveKeywordsThatSayWhatTheyMeanGiveNoFinding) {
+  for (const char* keyword : {"curvas5", "CURVAD5", "curva sinistra 5", "curva 5", "curvad 5"}) {
+    analysed a;
+    analyse(a, {{L, 5, std::string(keyword) + ", 3000, 400"}});
+    EXPECT_TRUE(a.a.findings.empty()) << keyword << "\n" << listing(a.a.findings);
+  }
+}
+
 TEST(CheckDiagnostics, EachMistakeIsReportedAtItsField) {
   for (const auto& c : mutation_cases) {
     analysed a;
@@ -394,17 +402,18 @@ TEST(CheckDiagnostics, FortyThousandFindingsTakeWellUnderThreeSeconds) {
   for (int i = 0; i < 40001; ++i) train += "segnale, 5000, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0\r\n";
   train += "[fine]\r\n";
   const std::string line = "[generale]\r\nlunghezza percorso, 100000\r\n[fine]\r\n";
-  const auto start = std::chrono::steady_clock::now();
+  // Processor time, so that other work on the machine does not count.
+  const std::clock_t start = std::clock();
   tool::pair_analysis a;
   tool::analyse_pair(a, {"PROVA", "1"}, line, train);
   const tool::reported_files files{{"L", &*a.line_text}, {"T", &*a.train_text}};
   const std::string human = tool::render_human(a.findings, files);
   const std::string json = tool::render_json(a.findings, files);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  const double took = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(tool::count_errors(a.findings), 40000u);
   EXPECT_GT(human.size(), 40000u * 50);
 #if !defined(__SANITIZE_ADDRESS__)
-  EXPECT_LT(took.count(), 3.0);
+  EXPECT_LT(took, 3.0);
 #endif
 }
 
