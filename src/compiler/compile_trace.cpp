@@ -86,7 +86,11 @@ void compile_trace::on_recovered(const input_failure& failure, bool given_back) 
   if (r.record) {
     auto& values = records_[*r.record].values;
     if (given_back && !values.empty()) values.pop_back();
-    r.field = given_back || values.empty() ? values.size() : values.size() - 1;
+    // The failing field is the last value when it was read at all (a read
+    // at the end of the file reads none).
+    const bool read = !values.empty() && values.back().where.line == failure.where().line &&
+                      values.back().where.column == failure.where().column;
+    r.field = read ? values.size() - 1 : values.size();
   }
   refusals_.push_back(std::move(r));
 }

@@ -205,6 +205,13 @@ finding unreadable_record(const compile_outcome& c, const traced_refusal& f) {
     out.related.push_back({f.file, f.where, "the field read in place of the missing value"});
     return out;
   }
+  if (f.where.line > own_line && index == r.values.size()) {
+    // The file ended before the record's last value.
+    return make_finding(true, "missing-value", f.file,
+                        {own_line, end_of_line_column(c.bytes.of(f.file), own_line)},
+                        record_field_name(r, index) + " is missing: the file ends first (status " +
+                            std::to_string(status_input_failure) + "); the record is left out");
+  }
   return make_finding(true, status_code_name(status_input_failure), f.file, f.where,
                       record_field_name(r, index) + ": " + f.what + status);
 }
