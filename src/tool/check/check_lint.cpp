@@ -18,6 +18,12 @@ finding warn(const char* code, const traced_record& r, std::size_t value, std::s
   return make_finding(false, code, r.file, where, std::move(message));
 }
 
+finding with_note(finding f, const traced_record& other, const char* what) {
+  f.related.push_back(
+      {other.file, other.values.empty() ? other.keyword.where : other.values[0].where, what});
+  return f;
+}
+
 std::string num(std::int64_t v) {
   return std::to_string(v);
 }
@@ -26,6 +32,7 @@ std::string num(std::int64_t v) {
 void check_ascending(const records& rs, record_kind kind, const char* what, bool from_zero,
                      std::vector<finding>& out) {
   std::optional<std::int64_t> previous;
+  const traced_record* previous_record = nullptr;
   for (const auto& c : rs) {
     if (c.kind != kind) continue;
     const auto p = traced_number(c, 0);
@@ -34,29 +41,37 @@ void check_ascending(const records& rs, record_kind kind, const char* what, bool
       out.push_back(
           warn("profile-start", c, 0, std::string(what) + " profile does not start at 0 m"));
     if (previous && *p <= *previous)
-      out.push_back(warn("out-of-order", c, 0,
+      out.push_back(
+          with_note(warn("out-of-order", c, 0,
                          std::string(what) + " record at " + num(*p) +
-                             " m is not after the previous one at " + num(*previous) + " m"));
+                             " m is not after the previous one at " + num(*previous) + " m"),
+                    *previous_record, "the previous record"));
     previous = p;
+    previous_record = &c;
   }
 }
 
 void check_curves(const records& rs, std::vector<finding>& out) {
   std::optional<std::int64_t> previous_start, previous_end;
+  const traced_record* previous = nullptr;
   for (const auto& c : rs) {
     if (c.kind != record_kind::curve) continue;
     const auto start = traced_number(c, 0), length = traced_number(c, 1);
     if (!start || !length) continue;
     if (previous_start && *start < *previous_start) {
-      out.push_back(warn("out-of-order", c, 0,
+      out.push_back(
+          with_note(warn("out-of-order", c, 0,
                          "curve at " + num(*start) + " m is not after the previous one at " +
-                             num(*previous_start) + " m"));
+                             num(*previous_start) + " m"),
+                    *previous, "the previous curve"));
     } else if (previous_end && *start < *previous_end) {
-      out.push_back(warn("curve-overlap", c, 0,
-                         "curve at " + num(*start) +
-                             " m overlaps the previous curve, which ends at " + num(*previous_end) +
-                             " m"));
+      out.push_back(with_note(
+          warn("curve-overlap", c, 0,
+               "curve at " + num(*start) + " m overlaps the previous curve, which ends at " +
+                   num(*previous_end) + " m"),
+          *previous, "the previous curve"));
     }
+    previous = &c;
     previous_start = start;
     previous_end = *start + *length;
   }
@@ -68,10 +83,11 @@ void check_station_order(const records& rs, std::vector<finding>& out) {
     if (!first_object && (c.kind == record_kind::signal || c.kind == record_kind::slowdown))
       first_object = &c;
     if (c.kind == record_kind::station && first_object) {
-      out.push_back(warn("station-after-object", c, SIZE_MAX,
-                         "station after a signal or slowdown (line " +
-                             num(first_object->keyword.where.line) +
-                             "): its stop cell is written without checking what the cell holds"));
+      out.push_back(with_note(
+          warn("station-after-object", c, SIZE_MAX,
+               "station after a signal or slowdown (line " + num(first_object->keyword.where.line) +
+                   "): its stop cell is written without checking what the cell holds"),
+          *first_object, "the first signal or slowdown"));
     }
   }
 }

@@ -292,6 +292,18 @@ TEST(CheckDiagnostics, ClashNamesTheOccupantAndTheRecordThatPlacedIt) {
   EXPECT_EQ(clash->related[0].where.column, 22);
 }
 
+TEST(CheckDiagnostics, RecordsOutOfOrderNoteThePreviousRecord) {
+  analysed a;
+  analyse(a, {{L, 8, "pendenza, 500, -3"}});
+  ASSERT_EQ(a.a.findings.size(), 1u) << listing(a.a.findings);
+  const finding& f = a.a.findings.front();
+  EXPECT_EQ(f.code, "out-of-order");
+  EXPECT_EQ(f.where.line, 8);
+  ASSERT_EQ(f.related.size(), 1u);
+  EXPECT_EQ(f.related[0].where.line, 7);
+  EXPECT_EQ(f.related[0].where.column, 11);
+}
+
 TEST(CheckDiagnostics, LineRecordBeyondTheLineNotesWhereTheTrainIsCutShort) {
   analysed a;
   analyse(a, {{L, 8, "pendenza, 30000, -3"}});
