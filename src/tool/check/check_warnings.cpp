@@ -273,17 +273,26 @@ std::optional<std::int64_t> seconds_of(const traced_record& r, std::size_t first
 
 // Timetable times of the stations never go backwards (0, 0, 0: no time).
 void check_times(const records& rs, std::vector<finding>& out) {
+  // The clock at the start of the run comes first.
   const traced_record* previous = nullptr;
   std::int64_t previous_time = 0;
+  for (const auto& r : rs) {
+    if (r.kind != record_kind::clock) continue;
+    if (const auto t = seconds_of(r, 0)) previous = &r, previous_time = *t;
+  }
   for (const auto& r : rs) {
     if (r.kind != record_kind::station) continue;
     const auto t = seconds_of(r, 13);
     if (!t || *t == 0) continue;
     if (previous != nullptr && *t < previous_time) {
-      finding f = warn("time-backwards", r, 13,
-                       "station time " + r.values[13].text + ":" + r.values[14].text + ":" +
-                           r.values[15].text + " is earlier than the previous station's");
-      f.related.push_back({previous->file, previous->values[13].where, "the previous station"});
+      const bool clock = previous->kind == record_kind::clock;
+      finding f =
+          warn("time-backwards", r, 13,
+               "station time " + r.values[13].text + ":" + r.values[14].text + ":" +
+                   r.values[15].text + " is earlier than " +
+                   (clock ? "the clock at the start of the run" : "the previous station's"));
+      f.related.push_back({previous->file, previous->values[clock ? 0 : 13].where,
+                           clock ? "the clock" : "the previous station"});
       out.push_back(std::move(f));
     }
     previous = &r;
