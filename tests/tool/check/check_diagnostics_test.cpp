@@ -17,6 +17,7 @@
 #include "support/process.h"
 #include "tool/check/finding_report.h"
 #include "tool/cli/check_run.h"
+#include "tool/lsp/pair_diagnostics.h"
 
 namespace scn {
 namespace {
@@ -367,6 +368,17 @@ TEST(CheckDiagnostics, FuzzInputsGoThroughAnalysisModeWithFindingsInsideTheirFil
       EXPECT_EQ(fuzz::check_analysis_case(test::read_bytes(e.path())), "") << e.path().filename();
     }
   }
+}
+
+TEST(CheckDiagnostics, TheEditorGetsEveryErrorOfThePairToo) {
+  auto train = base_train;
+  train[10] = "stazione, 15025, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 1, 10, 20, 0, ARRIVO";
+  train[15] = "segnale, 2460, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0";
+  const auto found = tool::lsp::diagnose_pair({"PROVA", "1", joined(base_line), joined(train)});
+  std::vector<std::string> errors;
+  for (const auto& f : found)
+    if (f.error) errors.push_back(f.code + "@" + std::to_string(f.where.line));
+  EXPECT_EQ(errors, (std::vector<std::string>{"status-8@11", "status-16@16"}));
 }
 
 TEST(CheckDiagnostics, AnalysisModeLeavesTheProgramsCompileAlone) {
