@@ -1,9 +1,6 @@
 // Compiling a pair in analysis mode and collecting its findings.
 #include "tool/cli/check_run.h"
 
-#include "platform/file_ops.h"
-#include "tool/check/finding_report.h"
-
 namespace scn::tool {
 
 void analyse_pair(pair_analysis& out, const compile_identity& id,
@@ -18,15 +15,6 @@ void analyse_pair(pair_analysis& out, const compile_identity& id,
                                 out.train_text ? &*out.train_text : nullptr};
   const compile_outcome outcome{out.compiled.s, out.trace, out.compiled.fatal_error, bytes};
   out.findings = all_findings(outcome);
-}
-
-std::string findings_as_check_prints(const compile_identity& id, const std::string& line_path,
-                                     const std::string& train_path) {
-  pair_analysis a;
-  analyse_pair(a, id, read_file(line_path), read_file(train_path));
-  const reported_files files{{line_path, a.line_text ? &*a.line_text : nullptr},
-                             {train_path, a.train_text ? &*a.train_text : nullptr}};
-  return render_human(a.findings, files);
 }
 
 }  // namespace scn::tool

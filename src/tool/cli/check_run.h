@@ -29,9 +29,4 @@ struct pair_analysis {
 void analyse_pair(pair_analysis& out, const compile_identity& id,
                   const std::optional<std::string>& line, const std::optional<std::string>& train);
 
-// The findings of a pair as check prints them (without the summary), for
-// a command that refused the pair; the files are read again from disk.
-std::string findings_as_check_prints(const compile_identity& id, const std::string& line_path,
-                                     const std::string& train_path);
-
 }  // namespace scn::tool

@@ -2,12 +2,12 @@
 // every finding at its file, line and column.
 #include <cstdio>
 
-#include "platform/file_ops.h"
 #include "tool/check/finding_report.h"
 #include "tool/cli/check_run.h"
 #include "tool/cli/check_summary.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
+#include "tool/cli/input_files.h"
 #include "tool/cli/options.h"
 #include "tool/cli/output_safety.h"
 #include "tool/cli/standard_output.h"
@@ -17,27 +17,20 @@ namespace scn::tool {
 namespace {
 
 constexpr int exit_clean = 0;
-constexpr int exit_could_not_run = 1;
 constexpr int exit_errors = 2;
 
 }  // namespace
 
 int command_check(const std::vector<std::string>& args, platform&) {
-  const auto o =
-      parse_options(args, {{"--werror"}, {"--line-name", "--train-number", "--format"}, 2, 2});
+  const auto o = parse_options(args, "check");
   const std::string format = o.value_or("--format", "text");
   if (format != "text" && format != "json")
     throw usage_error("--format takes text or json, not \"" + format + "\"");
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
   require_standard_output_apart_from_inputs(o.positional);
-  const auto line = read_file(o.positional[0]);
-  const auto train = read_file(o.positional[1]);
-  for (const auto* name : {&o.positional[0], &o.positional[1]}) {
-    if (!(name == &o.positional[0] ? line : train)) {
-      std::fprintf(stderr, "scenario-tool check: cannot read %s\n", name->c_str());
-      return exit_could_not_run;
-    }
-  }
+  // A missing or unreadable input is a file_error: exit 1, it could not run.
+  const std::string line = read_input(o.positional[0]);
+  const std::string train = read_input(o.positional[1]);
   pair_analysis a;
   analyse_pair(a, id, line, train);
   if (o.has("--werror"))
