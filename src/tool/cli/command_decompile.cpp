@@ -7,6 +7,7 @@
 #include "platform/file_ops.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/identity_names.h"
+#include "tool/cli/input_files.h"
 #include "tool/cli/options.h"
 #include "tool/cli/output_safety.h"
 #include "tool/decompile/decompiler.h"
@@ -45,6 +46,7 @@ int command_decompile(const std::vector<std::string>& args, platform& p) {
   const auto o = parse_options(args, "decompile");
   const std::string out = o.value_or("--out", ".");
   require_output_named(out);
+  check_output_folder(out);
   decompile::binary_files files;
   files.cells = read_whole(o.positional[0], {max_cell_file_bytes, "a cell file"});
   files.items = read_whole(o.positional[1], {max_item_file_bytes, "an item file"});
@@ -76,6 +78,9 @@ int command_decompile(const std::vector<std::string>& args, platform& p) {
                               "from the line name and the train number of the item file");
   require_outputs_apart_from_inputs({names.line_description, names.train_description},
                                     o.positional);
+  refuse_existing(names.line_description, o.has("--force"));
+  refuse_existing(names.train_description, o.has("--force"));
+  prepare_output_folder(out);
   replace_file(names.line_description, d.line_text);
   replace_file(names.train_description, d.train_text);
   return report_findings(d);

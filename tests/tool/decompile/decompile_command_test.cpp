@@ -80,27 +80,42 @@ TEST(DecompileCommand, FixturesComeBackByteForByte) {
 TEST(DecompileCommand, WritesTheDescriptionsNamedByTheItemFile) {
   test::scratch_dir dir;
   test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
-  const auto r = test::run_in(dir.path(), tool() +
-                                              " decompile PROVA_00006.dat PROVA_00006.sim "
-                                              "PROVA_linea.dat --out out");
-  EXPECT_NE(r.exit_status, 0) << "the output folder must exist";
-  fs::create_directory(dir / "out");
-  const auto ok = test::run_in(dir.path(), tool() +
-                                               " decompile PROVA_00006.dat PROVA_00006.sim "
-                                               "PROVA_linea.dat --out out");
+  const std::string command = tool() +
+                              " decompile PROVA_00006.dat PROVA_00006.sim "
+                              "PROVA_linea.dat --out out/route";
+  const auto ok = test::run_in(dir.path(), command);
   ASSERT_EQ(ok.exit_status, 0) << ok.errors;
-  EXPECT_EQ(test::files_in(dir / "out"),
-            (std::vector<std::string>{"PROVA_00006-.txt", "PROVA_linea.txt"}));
-  const std::string line = test::read_bytes(dir / "out" / "PROVA_linea.txt");
+  const fs::path out = dir / "out" / "route";
+  EXPECT_EQ(test::files_in(out), (std::vector<std::string>{"PROVA_00006-.txt", "PROVA_linea.txt"}));
+  const std::string line = test::read_bytes(out / "PROVA_linea.txt");
   EXPECT_EQ(line.rfind("[generale]\r\nlunghezza percorso,  20000\r\n", 0), 0u) << line;
   EXPECT_NE(line.find("\r\ncurvas5,  3000, 400\r\n"), std::string::npos) << line;
   EXPECT_NE(line.find("\r\nmontagna,  6000, 6400, 12\r\n"), std::string::npos) << line;
-  const std::string train = test::read_bytes(dir / "out" / "PROVA_00006-.txt");
+  const std::string train = test::read_bytes(out / "PROVA_00006-.txt");
   EXPECT_NE(train.find("\r\nsegnale,  10700, 2, 4, 0, 0, 0, 0, 0, 0, 0, 101\r\n"),
             std::string::npos)
       << train;
   EXPECT_NE(train.find("\r\nrallentamento,  10000, 30, 500, 1, 1, 20\r\n"), std::string::npos)
       << train;
+}
+
+TEST(DecompileCommand, KeepsAnAuthorsFilesUnlessForced) {
+  test::scratch_dir dir;
+  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
+  fs::create_directory(dir / "out");
+  test::write_bytes(dir / "out" / "PROVA_linea.txt", "my edits\r\n");
+  const std::string command = tool() +
+                              " decompile PROVA_00006.dat PROVA_00006.sim "
+                              "PROVA_linea.dat --out out";
+  const auto refused = test::run_in(dir.path(), command);
+  EXPECT_EQ(refused.exit_status, 1);
+  EXPECT_NE(refused.errors.find("PROVA_linea.txt"), std::string::npos) << refused.errors;
+  EXPECT_EQ(test::read_bytes(dir / "out" / "PROVA_linea.txt"), "my edits\r\n");
+  EXPECT_EQ(test::files_in(dir / "out"), (std::vector<std::string>{"PROVA_linea.txt"}));
+  const auto forced = test::run_in(dir.path(), command + " --force");
+  ASSERT_EQ(forced.exit_status, 0) << forced.errors;
+  EXPECT_EQ(test::files_in(dir / "out"),
+            (std::vector<std::string>{"PROVA_00006-.txt", "PROVA_linea.txt"}));
 }
 
 TEST(DecompileCommand, DamagedFilesExitOneWithTheByteOffset) {
