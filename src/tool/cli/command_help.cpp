@@ -125,7 +125,7 @@ std::vector<command_help> make_table() {
                "   written; nothing written\n"
                "2  drawn, but the scenario compiled with a status (shown in the banner)"});
   t.push_back({"decompile",
-               "decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR] [--force]",
+               "decompile CELLS.dat ITEMS.sim [LINE.dat] [--out DIR] [--force]",
                "write the descriptions back from the binary files",
                "Reads a cell file, an item file and, if given, a plan file, and writes the\n"
                "line description NAME_linea.txt and the train description NAME_NUMBER-.txt\n"
@@ -135,7 +135,7 @@ std::vector<command_help> make_table() {
                "descriptions in memory and compares the result with its inputs. DIR is\n"
                "created when missing; description files that already exist there are kept,\n"
                "and nothing is written, unless --force is given.",
-               {{"--out", "DIR", "folder to write into, created when missing (default: .)"},
+               {{"--out", "DIR", "folder to write into, created if missing (default: .)"},
                 {"--force", "", "replace description files of the same names"}},
                2,
                3,
