@@ -189,7 +189,7 @@ TEST(DecompileCommand, IsListedInTheHelp) {
   EXPECT_NE(overview.output.find("  decompile "), std::string::npos) << overview.output;
   const auto help = test::run_in(dir.path(), tool() + " help decompile");
   EXPECT_EQ(help.exit_status, 0);
-  EXPECT_NE(help.output.find("decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR]"),
+  EXPECT_NE(help.output.find("decompile CELLS.dat ITEMS.sim [LINE.dat] [--out DIR] [--force]"),
             std::string::npos)
       << help.output;
 }
