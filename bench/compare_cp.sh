@@ -40,10 +40,12 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # Warm-up compile, which also checks the scenario compiles cleanly.
 mkdir -p "$work/warm"
 json=$("$tool" compile "$line" "$train" --out "$work/warm" --json) || true
-case "$json" in
-  *'"status_code": 0,'*'"error": null'*) ;;
-  *) echo "compare_cp: the synthetic scenario did not compile cleanly: $json" >&2; exit 1 ;;
-esac
+# The JSON may be compact or spaced.
+clean='"status_code":[[:space:]]*0,.*"error":[[:space:]]*null'
+if ! [[ $json =~ $clean ]]; then
+  echo "compare_cp: the synthetic scenario did not compile cleanly: $json" >&2
+  exit 1
+fi
 files=("$work"/warm/SYNTH_linea.dat "$work"/warm/SYNTH_90001.sim "$work"/warm/SYNTH_90001.dat)
 out_bytes=$(cat "${files[@]}" | wc -c)
 

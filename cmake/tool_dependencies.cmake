@@ -41,7 +41,11 @@ if(NOT CMAKE_CROSSCOMPILING)
   endif()
 endif()
 if(RSVG_FOUND)
-  target_link_libraries(scenario_plot PUBLIC PkgConfig::RSVG)
+  # Headers only: the library is loaded when a PNG is rendered, so that the
+  # commands that draw nothing do not load it at every start.
+  target_include_directories(scenario_plot SYSTEM PRIVATE ${RSVG_INCLUDE_DIRS})
+  target_compile_options(scenario_plot PRIVATE ${RSVG_CFLAGS_OTHER})
+  target_link_libraries(scenario_plot PRIVATE ${CMAKE_DL_LIBS})
   target_compile_definitions(scenario_plot PRIVATE SCENARIO_HAVE_RSVG=1)
 else()
   message(STATUS "librsvg not found: scenario-tool plot writes SVG only")

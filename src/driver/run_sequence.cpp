@@ -37,7 +37,10 @@ void run(scenario& s, platform& p, const run_files& files) {
   io.cell_file = files.cells;
   io.errore = [&p](const std::string& a) { errore(p, a); };
   io.write_file = replace_file_in_pieces;
-  io.write_placed_file = replace_file_placed;
+  io.write_placed_file = [](const std::string& name, std::uint64_t size,
+                            const placed_pieces& pieces) {
+    replace_file_placed(name, pieces, size);
+  };
   std::int32_t j = 1;
   memorizza_percorso(s, j, io);
 }

@@ -72,20 +72,6 @@ void write_head(const track_plan& plan, int axis, chunk_writer& out) {
   out.commit(at);
 }
 
-void write_reals(const double* values, std::size_t n, chunk_writer& out) {
-  std::size_t i = 0;
-  while (i < n) {
-    char* at = out.room(max_element_size);
-    const auto fit = static_cast<std::size_t>(out.limit() - at) / max_element_size;
-    const std::size_t end = i + std::min(n - i, fit);
-    for (; i < end; ++i) {
-      at = store_le<2>(at, plan_tag_real);
-      at = store_le<8>(at, std::bit_cast<std::uint64_t>(values[i]));
-    }
-    out.commit(at);
-  }
-}
-
 void write_empties(std::size_t n, chunk_writer& out) {
   std::size_t i = 0;
   while (i < n) {
@@ -97,9 +83,37 @@ void write_empties(std::size_t n, chunk_writer& out) {
   }
 }
 
-// Points computed per step of the walker: two blocks of doubles that stay
-// in the first-level cache while they are encoded.
-constexpr std::size_t walk_block = 2048;
+char* store_real(char* at, double value) {
+  at = store_le<2>(at, plan_tag_real);
+  return store_le<8>(at, std::bit_cast<std::uint64_t>(value));
+}
+
+// Walks the plan into the blocks that `axes` asks for, each point stored as
+// its element straight into its chunk, as many points at a time as both
+// chunks have room for.
+template <bool X, bool Y>
+void write_walked_reals(const track_plan& plan, std::array<chunk_writer*, 2> axes) {
+  plan_walker walker(plan);
+  for (;;) {
+    std::array<char*, 2> at{};
+    std::size_t fit = static_cast<std::size_t>(-1);
+    for (int axis = 0; axis < 2; ++axis) {
+      if (axes[axis] == nullptr) continue;
+      at[axis] = axes[axis]->room(max_element_size);
+      fit = std::min(fit,
+                     static_cast<std::size_t>(axes[axis]->limit() - at[axis]) / max_element_size);
+    }
+    char* x = at[0];
+    char* y = at[1];
+    const std::size_t n = walker.advance_with(fit, [&x, &y](double px, double py) {
+      if constexpr (X) x = store_real(x, px);
+      if constexpr (Y) y = store_real(y, py);
+    });
+    if constexpr (X) axes[0]->commit(x);
+    if constexpr (Y) axes[1]->commit(y);
+    if (n == 0) return;
+  }
+}
 
 // The blocks of a walked plan: `axes` tells which of the two coordinate
 // blocks to write and where (null: not this one). Walks the plan once.
@@ -107,12 +121,12 @@ void write_walked(const track_plan& plan, std::array<chunk_writer*, 2> axes) {
   const walked_extent e = extent_of(plan);
   for (int axis = 0; axis < 2; ++axis)
     if (axes[axis] != nullptr) write_head(plan, axis, *axes[axis]);
-  std::vector<double> points(2 * walk_block);
-  plan_walker walker(plan);
-  while (const std::size_t n =
-             walker.advance(points.data(), points.data() + walk_block, walk_block)) {
-    for (int axis = 0; axis < 2; ++axis)
-      if (axes[axis] != nullptr) write_reals(points.data() + axis * walk_block, n, *axes[axis]);
+  if (axes[0] != nullptr && axes[1] != nullptr) {
+    write_walked_reals<true, true>(plan, axes);
+  } else if (axes[0] != nullptr) {
+    write_walked_reals<true, false>(plan, axes);
+  } else if (axes[1] != nullptr) {
+    write_walked_reals<false, true>(plan, axes);
   }
   for (int axis = 0; axis < 2; ++axis)
     if (axes[axis] != nullptr) write_empties(e.empties, *axes[axis]);

@@ -97,42 +97,12 @@ void track_plan::fill_arrays() const {
 plan_walker::plan_walker(const track_plan& plan) : stretches_(plan.stretches()) {}
 
 std::size_t plan_walker::advance(double* xs, double* ys, std::size_t n) {
-  std::size_t done = 0;
-  while (done < n && stretch_ < stretches_.size()) {
-    const plan_stretch& s = stretches_[stretch_];
-    const auto left = static_cast<std::size_t>(s.to - next_ + 1);
-    const std::size_t m = std::min(n - done, left);
-    const double c = s.turn;
-    double x2 = x2_, y2 = y2_, x1 = x1_, y1 = y1_;
-    if (c == 0.0) {
-      for (std::size_t i = 0; i < m; ++i) {
-        const double dx = x1 - x2;
-        const double dy = y1 - y2;
-        x2 = x1;
-        y2 = y1;
-        x1 = x1 + dx;
-        y1 = y1 + dy;
-        xs[done + i] = x1;
-        ys[done + i] = y1;
-      }
-    } else {
-      for (std::size_t i = 0; i < m; ++i) {
-        const double dx = x1 - x2;
-        const double dy = y1 - y2;
-        x2 = x1;
-        y2 = y1;
-        x1 = x1 + (dx + c * dy);
-        y1 = y1 + (dy - c * dx);
-        xs[done + i] = x1;
-        ys[done + i] = y1;
-      }
-    }
-    x2_ = x2, y2_ = y2, x1_ = x1, y1_ = y1;
-    done += m;
-    next_ += static_cast<std::int64_t>(m);
-    if (m == left) ++stretch_;
-  }
-  return done;
+  std::size_t i = 0;
+  return advance_with(n, [xs, ys, &i](double x, double y) {
+    xs[i] = x;
+    ys[i] = y;
+    ++i;
+  });
 }
 
 }  // namespace scn

@@ -1,6 +1,7 @@
 // The plan of the line: two coordinates per metre, each a tagged value.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -101,11 +102,55 @@ class plan_walker {
   // returns how many, 0 once the last point reached has been computed.
   std::size_t advance(double* xs, double* ys, std::size_t n);
 
+  // The same, handing each point to emit(x, y) as it is computed, so that a
+  // caller can store it in its final form: the walk waits on its own
+  // additions, and the stores take no longer.
+  template <typename Emit>
+  std::size_t advance_with(std::size_t n, Emit&& emit);
+
  private:
   const std::vector<plan_stretch>& stretches_;
   std::size_t stretch_ = 0;
   std::int64_t next_ = 2;
   double x2_ = 0, y2_ = 0, x1_ = 0, y1_ = 1;
 };
+
+template <typename Emit>
+std::size_t plan_walker::advance_with(std::size_t n, Emit&& emit) {
+  std::size_t done = 0;
+  while (done < n && stretch_ < stretches_.size()) {
+    const plan_stretch& s = stretches_[stretch_];
+    const auto left = static_cast<std::size_t>(s.to - next_ + 1);
+    const std::size_t m = std::min(n - done, left);
+    const double c = s.turn;
+    double x2 = x2_, y2 = y2_, x1 = x1_, y1 = y1_;
+    if (c == 0.0) {
+      for (std::size_t i = 0; i < m; ++i) {
+        const double dx = x1 - x2;
+        const double dy = y1 - y2;
+        x2 = x1;
+        y2 = y1;
+        x1 = x1 + dx;
+        y1 = y1 + dy;
+        emit(x1, y1);
+      }
+    } else {
+      for (std::size_t i = 0; i < m; ++i) {
+        const double dx = x1 - x2;
+        const double dy = y1 - y2;
+        x2 = x1;
+        y2 = y1;
+        x1 = x1 + (dx + c * dy);
+        y1 = y1 + (dy - c * dx);
+        emit(x1, y1);
+      }
+    }
+    x2_ = x2, y2_ = y2, x1_ = x1, y1_ = y1;
+    done += m;
+    next_ += static_cast<std::int64_t>(m);
+    if (m == left) ++stretch_;
+  }
+  return done;
+}
 
 }  // namespace scn

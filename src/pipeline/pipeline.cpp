@@ -15,7 +15,7 @@ namespace scn {
 void write_binary_files(const scenario& s, const finishing_io& io) {
   if (s.output_switch != 0 && s.plan.exists()) {
     if (io.write_placed_file) {
-      io.write_placed_file(io.plan_file,
+      io.write_placed_file(io.plan_file, plan_file_size(s.plan),
                            [&s](const placed_sink& sink) { write_plan_file_placed(s.plan, sink); });
     } else {
       io.write_file(io.plan_file, [&s](const piece_sink& sink) { write_plan_file(s.plan, sink); });

@@ -78,10 +78,11 @@ void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces) 
   });
 }
 
-void replace_file_placed(const std::string& name, const placed_pieces& pieces) {
+void replace_file_placed(const std::string& name, const placed_pieces& pieces, std::uint64_t size) {
   std::string why;
   const auto temporary = temporary_file::create_beside(name, why);
   if (!temporary) throw file_error(name, "create", why);
+  temporary->reserve(size);
   // After a failed write the remaining pieces are dropped; the temporary
   // file goes with `temporary` on every way out, an exception included.
   bool written = true;

@@ -2,6 +2,7 @@
 // file and the system's reason.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,8 +35,12 @@ void replace_file(const std::string& name, std::string_view bytes);
 // come, so a large file is never held whole.
 void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces);
 
-// The same, with each piece written at the offset it comes with.
-void replace_file_placed(const std::string& name, const placed_pieces& pieces);
+// The same, with each piece written at the offset it comes with. A size
+// other than 0 is the size the file will have, known before its pieces;
+// the system may then set the room aside at once (a hint: the file holds
+// exactly the pieces either way).
+void replace_file_placed(const std::string& name, const placed_pieces& pieces,
+                         std::uint64_t size = 0);
 
 // The file handed out a chunk at a time, read from the start at every call
 // of the pieces, so that it is never held whole. Throws file_error when the

@@ -30,6 +30,13 @@ class temporary_file {
   // end leaves a gap that a later write fills).
   virtual bool seek(std::uint64_t offset, std::string& reason) = 0;
 
+  // Tells the system the file will have `size` bytes, so that it can set
+  // the room aside in one step rather than block by block as the writes
+  // come. Only a hint: the file's bytes and size are still those written,
+  // and nothing happens where the system cannot or should not (see each
+  // platform).
+  virtual void reserve(std::uint64_t size) = 0;
+
   // Closes the file (its last write may fail here) and gives it the
   // permission bits of the file it replaces, if that is a regular file.
   virtual bool close(std::string& reason) = 0;

@@ -25,6 +25,7 @@ class win32_temporary_file final : public temporary_file {
   bool create(const std::string& directory, std::string& reason);
   bool write(std::string_view bytes, std::string& reason) override;
   bool seek(std::uint64_t offset, std::string& reason) override;
+  void reserve(std::uint64_t /*size*/) override {}
   bool close(std::string& reason) override;
   bool replace_target(std::string& reason) override;
   const std::string& name() const override { return name_; }

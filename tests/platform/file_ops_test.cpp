@@ -38,6 +38,41 @@ TEST(ReplaceFile, PlacedPiecesLandAtTheirOffsets) {
   EXPECT_EQ(test::files_in(dir.path()), std::vector<std::string>{"plan.dat"});
 }
 
+// The size handed over beforehand is only a hint for setting the room
+// aside: whether it is exact, too large or too small, and whether a file of
+// that name exists or not, the file holds exactly the pieces written.
+TEST(ReplaceFile, TheAnnouncedSizeNeverChangesTheBytes) {
+  struct size_case {
+    const char* what;
+    std::uint64_t size;
+    bool old_file;
+  };
+  const std::string bytes = std::string(70000, 'a') + std::string(70000, 'b');
+  const size_case cases[] = {
+      {"exact, new file", bytes.size(), false},
+      {"exact, over an old file", bytes.size(), true},
+      {"larger, new file", 4 * bytes.size(), false},
+      {"smaller, new file", 100, false},
+      {"none", 0, false},
+  };
+  for (const size_case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::scratch_dir dir;
+    const fs::path target = dir / "plan.dat";
+    if (c.old_file) test::write_bytes(target, std::string(300000, 'x'));
+    replace_file_placed(
+        target.string(),
+        [&bytes](const placed_sink& sink) {
+          sink(70000, std::string_view(bytes).substr(70000));
+          sink(0, std::string_view(bytes).substr(0, 70000));
+        },
+        c.size);
+    EXPECT_EQ(fs::file_size(target), bytes.size());
+    EXPECT_TRUE(test::read_bytes(target) == bytes);
+    EXPECT_EQ(test::files_in(dir.path()), std::vector<std::string>{"plan.dat"});
+  }
+}
+
 TEST(ReplaceFile, FailureNamesTheFileAndCauseAndRemovesTheTemporary) {
   test::scratch_dir dir;
   const fs::path target = dir / "cells.dat";

@@ -127,10 +127,11 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     replace_file_in_pieces(name, pieces);
     result.files.push_back(base_name(name));
   };
-  io.write_placed_file = [&](const std::string& name, const placed_pieces& pieces) {
+  io.write_placed_file = [&](const std::string& name, std::uint64_t size,
+                             const placed_pieces& pieces) {
     if (s.status_code != 0 && !as_program) throw files_held_back{};
     if (result.files.empty()) prepare_output_folder(folder);
-    replace_file_placed(name, pieces);
+    replace_file_placed(name, pieces, size);
     result.files.push_back(base_name(name));
   };
   try {
