@@ -58,6 +58,26 @@ function(scenario_help_commands overview out_var)
   set(${out_var} "${commands}" PARENT_SCOPE)
 endfunction()
 
+# The commands of the tool: those its overview help lists (an example line
+# naming the tool itself is no command) and, where the tool has a help of its
+# own for some of them, only the ones that have it.
+function(scenario_tool_commands tool overview out_var)
+  scenario_help_commands("${overview}" candidates)
+  get_filename_component(tool_name "${tool}" NAME_WE)
+  list(REMOVE_ITEM candidates scenario-tool "${tool_name}")
+  set(confirmed "")
+  foreach(command IN LISTS candidates)
+    scenario_command_help("${tool}" "${command}" help)
+    if(help)
+      list(APPEND confirmed "${command}")
+    endif()
+  endforeach()
+  if(confirmed)
+    set(candidates "${confirmed}")
+  endif()
+  set(${out_var} "${candidates}" PARENT_SCOPE)
+endfunction()
+
 # The lines of the overview that describe one command: its usage lines and
 # the more deeply indented lines that follow them.
 function(scenario_overview_block overview command out_var)

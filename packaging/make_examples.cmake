@@ -31,7 +31,7 @@ if(NOT written)
 endif()
 
 scenario_run_tool("${TOOL}" overview --help)
-scenario_help_commands("${overview_out}" commands)
+scenario_tool_commands("${TOOL}" "${overview_out}" commands)
 if("new" IN_LIST commands)
   run_or_fail(new "${OUT}/starter" --line-name ESEMPIO --train-number 10001)
 endif()

@@ -2,7 +2,8 @@
 # Stands in for scenario-tool in the tests of the manual page and completion
 # generators: help laid out by an option-parsing library (sections, a
 # "help COMMAND" command, --version, value lists in braces), and text that
-# roff would misread if it were not escaped.
+# roff would misread if it were not escaped; an example line names the tool
+# where the commands are listed.
 case "$1" in
 --version) echo "scenario-tool 9.8.7" ;;
 --help)
@@ -18,6 +19,9 @@ Subcommands:
   compile                     compile a line and a train description
   new                         write a starter pair
   help                        show the help of a command
+
+Example:
+  scenario-tool compile A_linea.txt A_1-.txt
 HELP
   ;;
 help)
@@ -40,6 +44,7 @@ Example:
 HELP
     ;;
   new) echo "Usage: scenario-tool new DIR --line-name NAME --train-number NUMBER" ;;
+  help) echo "Usage: scenario-tool help COMMAND" ;;
   *) exit 1 ;;
   esac
   ;;
