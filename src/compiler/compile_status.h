@@ -1,30 +1,12 @@
-// Status codes the two compiler halves set, and the shared ways of setting
-// them.
+// The shared ways in which the two compiler halves set status codes.
 #pragma once
 
 #include <cstdint>
 
+#include "catalogue/status_catalogue.h"
 #include "model/scenario.h"
 
 namespace scn {
-
-inline constexpr std::int32_t status_line_too_long = 1;
-inline constexpr std::int32_t status_bad_reference = 2;
-inline constexpr std::int32_t status_repetition_first = 3;
-inline constexpr std::int32_t status_repetition_second = 4;
-inline constexpr std::int32_t status_repetition_code = 5;
-inline constexpr std::int32_t status_board_cell_taken = 6;
-inline constexpr std::int32_t status_reduction_cell_taken = 7;
-inline constexpr std::int32_t status_station_position = 8;
-inline constexpr std::int32_t status_station_length = 9;
-inline constexpr std::int32_t status_station_rows_full = 10;
-inline constexpr std::int32_t status_beyond_line = 15;
-inline constexpr std::int32_t status_station_spacing = 22;
-inline constexpr std::int32_t status_station_too_early = 24;
-inline constexpr std::int32_t status_input_failure = 25;
-inline constexpr std::int32_t status_no_line_file = 101;
-inline constexpr std::int32_t status_no_generale = 102;
-inline constexpr std::int32_t status_bad_curve = 103;
 
 // Sets a code that records no position; returns it.
 inline std::int32_t refuse(scenario& s, std::int32_t code) {

@@ -1,6 +1,8 @@
 // Collecting the trace of a compile.
 #include "compiler/compile_trace.h"
 
+#include <charconv>
+
 namespace scn {
 
 void compile_trace::begin(description which) {
@@ -48,11 +50,37 @@ void compile_trace::on_discarded() {
   loose_.reset();
 }
 
+// The keyword's place is already that of the record being traced.
+void compile_trace::on_record(record_kind kind, field_location /*keyword*/) {
+  if (!in_record_) return;
+  traced_record& last = records_.back();
+  if (!last.kind) {
+    last.kind = kind;
+    return;
+  }
+  traced_record again;
+  again.file = last.file;
+  again.keyword = last.keyword;
+  again.kind = kind;
+  records_.push_back(std::move(again));
+}
+
 const traced_record* compile_trace::last_record(description which) const {
   for (auto it = records_.rbegin(); it != records_.rend(); ++it) {
     if (it->file == which) return &*it;
   }
   return nullptr;
+}
+
+std::optional<std::int64_t> traced_number(const traced_record& r, std::size_t i) {
+  if (i >= r.values.size()) return std::nullopt;
+  std::string_view t = r.values[i].text;
+  if (t.empty()) return 0;
+  if (t.front() == '+') t.remove_prefix(1);
+  std::int64_t v = 0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
+  return v;
 }
 
 }  // namespace scn

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/record_catalogue.h"
 #include "compiler/description_files.h"
 #include "compiler/input_failure.h"
 
@@ -24,6 +25,22 @@ class field_observer {
   virtual void on_keyword() = 0;
   // The last field read was a comment field, discarded by the dash rule.
   virtual void on_discarded() = 0;
+  // The keyword at `keyword` matched the test of `kind`; that record's value
+  // fields are read next. A keyword matching several tests is reported once
+  // per test, in dispatch order.
+  virtual void on_record(record_kind /*kind*/, field_location /*keyword*/) {}
+};
+
+// What the compiler reports as it runs: every field, every record with its
+// kind, how each half ended and where an input failure struck. The trace
+// below keeps all of it; diagnostics may keep what they need.
+class compile_observer : public field_observer {
+ public:
+  // Fields read from now on belong to this file.
+  virtual void begin(description which) = 0;
+  virtual void end_half(description which, std::int32_t status_code,
+                        std::int32_t status_position) = 0;
+  virtual void failed(const input_failure& f) = 0;
 };
 
 struct traced_field {
@@ -31,11 +48,20 @@ struct traced_field {
   std::string text;
 };
 
+// A keyword field and the fields read after it. `kind` is the record the
+// compiler read it as; none for a keyword that matched no test (its values
+// are the fields that followed it, themselves tried as keywords). A keyword
+// that matched several tests gives one record per test, each with its own
+// values.
 struct traced_record {
   description file = description::line;
   traced_field keyword;
   std::vector<traced_field> values;
+  std::optional<record_kind> kind;
 };
+
+// Value i of a record as a number, when it is one.
+std::optional<std::int64_t> traced_number(const traced_record& r, std::size_t i);
 
 // How one half of the compiler ended.
 struct traced_half {
@@ -50,16 +76,16 @@ struct traced_failure {
   std::string what;
 };
 
-class compile_trace final : public field_observer {
+class compile_trace final : public compile_observer {
  public:
-  // Fields read from now on belong to this file.
-  void begin(description which);
-  void end_half(description which, std::int32_t status_code, std::int32_t status_position);
-  void failed(const input_failure& f);
+  void begin(description which) override;
+  void end_half(description which, std::int32_t status_code, std::int32_t status_position) override;
+  void failed(const input_failure& f) override;
 
   void on_field(field_location where, std::string_view text) override;
   void on_keyword() override;
   void on_discarded() override;
+  void on_record(record_kind kind, field_location keyword) override;
 
   const std::vector<traced_record>& records() const { return records_; }
   const traced_half& half(description which) const {

@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-namespace scn {
+#include "catalogue/description_kind.h"
 
-enum class description { line, train };
+namespace scn {
 
 class description_files {
  public:

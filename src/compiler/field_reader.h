@@ -44,7 +44,12 @@ class field_reader {
   // took the last one; none by default.
   void set_observer(field_observer* observer) { observer_ = observer; }
   void mark_keyword() {
+    keyword_ = last_;
     if (observer_ != nullptr) observer_->on_keyword();
+  }
+  // The last keyword is read as a record of this kind; its values follow.
+  void mark_record(record_kind kind) {
+    if (observer_ != nullptr) observer_->on_record(kind, keyword_);
   }
   void mark_discarded() {
     if (observer_ != nullptr) observer_->on_discarded();
@@ -66,6 +71,7 @@ class field_reader {
   std::int32_t line_ = 1;
   std::size_t line_start_ = 0;
   field_location last_{};
+  field_location keyword_{};
   std::size_t last_line_start_ = 0;
   field_observer* observer_ = nullptr;
 };

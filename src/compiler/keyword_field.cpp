@@ -1,7 +1,8 @@
 // Reading keyword fields and finding the start of a description.
 #include "compiler/keyword_field.h"
 
-#include "compiler/keyword_tests.h"
+#include "catalogue/keyword_tests.h"
+#include "catalogue/record_catalogue.h"
 
 namespace scn {
 
@@ -20,7 +21,7 @@ std::optional<std::string_view> read_keyword(field_reader& in, int max_dashes) {
 
 bool find_generale(field_reader& in) {
   while (!in.at_end()) {
-    if (contains_nocase(in.read_text(), "[generale]")) return !in.at_end();
+    if (contains_nocase(in.read_text(), general_section)) return !in.at_end();
   }
   return false;
 }

@@ -3,10 +3,11 @@
 #include <array>
 #include <string>
 
+#include "catalogue/keyword_tests.h"
+#include "catalogue/record_catalogue.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/keyword_field.h"
-#include "compiler/keyword_tests.h"
 #include "compiler/line_placement.h"
 #include "compiler/line_reading.h"
 #include "model/cell_kind.h"
@@ -46,9 +47,9 @@ constexpr std::array<double, 6> class_turn = {0.0001, 0.0002, 0.0004, 0.001, 0.0
 
 // The first of the digits 1 to 6 found in the keyword decides the class.
 std::optional<double> curve_turn(std::string_view keyword) {
+  static_assert(class_turn.size() == curve_class_digits.size());
   for (std::size_t d = 0; d < class_turn.size(); ++d) {
-    const char digit = static_cast<char>('1' + d);
-    if (contains_exact(keyword, std::string_view(&digit, 1))) return class_turn[d];
+    if (contains_exact(keyword, curve_class_digits.substr(d, 1))) return class_turn[d];
   }
   return std::nullopt;
 }
@@ -59,7 +60,7 @@ std::int32_t curve_record(line_reading& r, std::string_view keyword) {
   if (const auto status = check_position(r, start)) return status;
   auto turn = curve_turn(keyword);
   if (!turn) return refuse(r.s, status_bad_curve);
-  if (contains_nocase(keyword, "s")) *turn = -*turn;
+  if (contains_nocase(keyword, curve_left_letter)) *turn = -*turn;
   if (!r.walk) return 0;
   if (!walk_to(*r.walk, start, 0.0) || !walk_to(*r.walk, std::int64_t{start} + length, *turn))
     return refuse(r.s, status_bad_curve);
@@ -102,18 +103,34 @@ std::int32_t text_board_record(line_reading& r) {
   return 0;
 }
 
+// Reads the fields of one body record.
+std::int32_t read_body_record(line_reading& r, record_kind kind, std::string_view k) {
+  switch (kind) {
+    case record_kind::gradient:
+      return gradient_record(r);
+    case record_kind::curve:
+      return curve_record(r, k);
+    case record_kind::span:
+      return span_record(r);
+    case record_kind::speed_post:
+      return speed_post_record(r);
+    case record_kind::text_board:
+      return text_board_record(r);
+    default:
+      return 0;
+  }
+}
+
 // Every test that matches reads its own fields, in the order of the format.
 // A curve is a record only while the plan is built.
 std::int32_t body_record(line_reading& r, std::string_view k) {
-  std::int32_t status = 0;
-  if (contains_nocase(k, "pendenza")) status = gradient_record(r);
-  if (status == 0 && contains_nocase(k, "curva") && r.s.output_switch != 0)
-    status = curve_record(r, k);
-  if (status == 0 && contains_nocase(k, "montagna")) status = span_record(r);
-  if (status == 0 && contains_nocase(k, "indicatori_v")) status = speed_post_record(r);
-  if (status == 0 && contains_nocase(k, "cartello") && contains_nocase(k, "indicat"))
-    status = text_board_record(r);
-  return status;
+  for (const auto& record : records_in(reading_part::line_body)) {
+    if (!keyword_matches(record, k)) continue;
+    if (record.kind == record_kind::curve && r.s.output_switch == 0) continue;
+    r.in.mark_record(record.kind);
+    if (const auto status = read_body_record(r, record.kind, k)) return status;
+  }
+  return 0;
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ void finish_line(line_reading& r) {
 
 }  // namespace
 
-line_result compile_line(scenario& s, description_files& files, compile_trace* trace) {
+line_result compile_line(scenario& s, description_files& files, compile_observer* trace) {
   s.items[line_row].text = s.line_name;
   s.items[train_row].text = s.train_number;
   if (trace != nullptr) trace->begin(description::line);

@@ -17,6 +17,6 @@ struct line_result {
 
 // Sets the status register for every refusal; throws input_failure for a
 // failure of the input itself (the caller's single failure path).
-line_result compile_line(scenario& s, description_files& files, compile_trace* trace = nullptr);
+line_result compile_line(scenario& s, description_files& files, compile_observer* trace = nullptr);
 
 }  // namespace scn

@@ -1,9 +1,10 @@
 // The general part of the line description: length, kilometric references,
 // backdrop positions, cab-signal repetition.
+#include "catalogue/keyword_tests.h"
+#include "catalogue/record_catalogue.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/keyword_field.h"
-#include "compiler/keyword_tests.h"
 #include "compiler/line_reading.h"
 
 namespace scn {
@@ -40,9 +41,9 @@ std::int32_t read_repetition(line_reading& r, std::string_view keyword) {
   train.end = r.in.read_long();
   if (train.start % 50 != 0) return refuse(r.s, status_repetition_first);
   if (train.end % 50 != 0) return refuse(r.s, status_repetition_second);
-  if (contains_exact(keyword, "4")) {
+  if (contains_exact(keyword, repetition_four_codes)) {
     train.position = 4;
-  } else if (contains_exact(keyword, "9")) {
+  } else if (contains_exact(keyword, repetition_nine_codes)) {
     train.position = 9;
   } else {
     return refuse(r.s, status_repetition_code);
@@ -51,28 +52,45 @@ std::int32_t read_repetition(line_reading& r, std::string_view keyword) {
   return 0;
 }
 
-bool names(std::string_view keyword, std::string_view what, std::string_view which) {
-  return contains_exact(keyword, what) && contains_exact(keyword, which);
+// Reads the fields of one general record; a status ends the compiler.
+std::int32_t read_general(line_reading& r, record_kind kind, std::string_view k) {
+  switch (kind) {
+    case record_kind::length:
+      return read_length(r);
+    case record_kind::reference_tre:
+      read_reference(r, km_reference_tre_row);
+      break;
+    case record_kind::reference_due:
+      read_reference(r, km_reference_due_row);
+      break;
+    case record_kind::reference_uno:
+      read_reference(r, km_reference_uno_row);
+      break;
+    case record_kind::backdrop_uno:
+      r.s.items[line_row].start = r.in.read_long();
+      break;
+    case record_kind::backdrop_due:
+      r.s.items[line_row].position = r.in.read_long();
+      break;
+    case record_kind::backdrop_tre:
+      r.s.items[line_row].end = r.in.read_long();
+      break;
+    case record_kind::repetition:
+      return read_repetition(r, k);
+    default:
+      break;
+  }
+  return 0;
 }
 
 // Every test that matches reads its own fields, in the order of the format.
 std::int32_t general_record(line_reading& r, std::string_view k) {
-  if (contains_nocase(k, "lunghezza") && contains_nocase(k, "percorso")) {
-    if (const auto status = read_length(r)) return status;
+  for (const auto& record : records_in(reading_part::line_general)) {
+    if (!keyword_matches(record, k)) continue;
+    r.in.mark_record(record.kind);
+    if (const auto status = read_general(r, record.kind, k)) return status;
   }
-  if (names(k, "progressiva", "tre")) read_reference(r, km_reference_tre_row);
-  if (names(k, "progressiva", "due")) read_reference(r, km_reference_due_row);
-  if (names(k, "progressiva", "uno")) read_reference(r, km_reference_uno_row);
-  if (names(k, "sfondo", "uno")) r.s.items[line_row].start = r.in.read_long();
-  if (names(k, "sfondo", "due")) r.s.items[line_row].position = r.in.read_long();
-  if (names(k, "sfondo", "tre")) r.s.items[line_row].end = r.in.read_long();
-  if (names(k, "ripetizione", "segnali")) return read_repetition(r, k);
   return 0;
-}
-
-// The first bracketed field not beginning with a dash closes the general part.
-bool closes_general_part(std::string_view keyword) {
-  return contains_exact(keyword, "[") && contains_exact(keyword, "]") && keyword.front() != '-';
 }
 
 }  // namespace

@@ -4,12 +4,10 @@
 
 #include <cstdint>
 
+#include "catalogue/status_catalogue.h"
 #include "model/scenario.h"
 
 namespace scn {
-
-// Status code set when a speed-indicator post's cell is taken.
-inline constexpr std::int32_t status_speed_post_cell_taken = 21;
 
 // Reorders the three kilometric references in rows 81 to 83 (read from
 // "tre", "due", "uno") and adds 100 to the second value of each whose third

@@ -19,7 +19,7 @@ void failure_path(scenario& s, description_files& files) {
 
 }  // namespace
 
-void memorizza_dati(scenario& s, description_files& files, compile_trace* trace) {
+void memorizza_dati(scenario& s, description_files& files, compile_observer* trace) {
   try {
     const line_result line = compile_line(s, files, trace);
     if (!line.train_half_follows) return;

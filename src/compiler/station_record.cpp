@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "catalogue/station_rules.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/train_reading.h"
@@ -12,11 +13,6 @@
 namespace scn {
 
 namespace {
-
-// Kinds from this one up have no stop cell and no approach codes.
-constexpr std::uint8_t first_kind_without_stop = 25;
-// A station area must begin this far after the previous one ends.
-constexpr std::int64_t station_spacing = 350;
 
 // The values of one station record, in file order.
 struct station_values {
@@ -83,19 +79,13 @@ void store_attributes(item_record& row, const station_values& v) {
   row.text = std::string(v.name);
 }
 
-// Kinds 5 and 6 reach 150 m past the position, 7 and 8 the length past it;
-// every other kind is centred, with the end extension adding 50 m.
+// The area as the kind derives it; kinds that reach back lose the end
+// extension.
 void set_area(item_record& row, std::int64_t length) {
-  const std::int64_t p = row.position;
-  if (row.kind == 5 || row.kind == 6 || row.kind == 7 || row.kind == 8) {
-    row.start = fit_32(p - length, "station area");
-    row.end = fit_32(row.kind <= 6 ? p + 150 : p + length, "station area");
-    row.flag_d = 0;
-    return;
-  }
-  row.start = fit_32(nearest(static_cast<double>(p) - length / 2.0), "station area");
-  const std::int64_t extension = row.flag_d != 0 ? 50 : 0;
-  row.end = fit_32(nearest(static_cast<double>(p) + length / 2.0) + extension, "station area");
+  const station_area area = station_area_of(row.position, row.kind, length, row.flag_d);
+  row.start = fit_32(area.start, "station area");
+  row.end = fit_32(area.end, "station area");
+  if (station_reaches_back(row.kind)) row.flag_d = 0;
 }
 
 // Approach codes 81 to 84 on the cells before the stop cell.
@@ -127,8 +117,8 @@ after_record refuse_station(train_reading& r, std::int32_t code, std::int32_t po
 
 // Stop cell, approach codes, spacing and the count of station rows.
 after_record place_station(train_reading& r, const item_record& row) {
-  const bool stops = row.kind < first_kind_without_stop;
-  if (stops && row.kind != 5 && row.kind != 6) write_approach(r.s, row);
+  const bool stops = station_has_stop(row.kind);
+  if (station_has_approach(row.kind)) write_approach(r.s, row);
   if (stops && !write_stop_cell(r.s, row, r.station)) {
     refuse(r.s, status_station_too_early);
     return after_record::stop;

@@ -2,55 +2,63 @@
 // file, the profile tails and the check of the kilometric references.
 #include "compiler/train_compiler.h"
 
+#include "catalogue/record_catalogue.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/keyword_field.h"
-#include "compiler/keyword_tests.h"
 #include "compiler/train_reading.h"
 
 namespace scn {
 
 namespace {
 
-void read_general_data(train_reading& r, std::string_view k) {
-  if (contains_nocase(k, "frenata") && contains_nocase(k, "massa"))
-    r.s.items[run_row].start = r.in.read_long();
-  if (contains_nocase(k, "vetture")) r.s.items[run_row].position = r.in.read_long();
+void read_clock(train_reading& r) {
+  auto& train = r.s.items[train_row];
+  train.word_c = r.in.read_integer();
+  train.word_d = r.in.read_integer();
+  train.word_e = r.in.read_integer();
 }
 
-void read_clock_and_sand(train_reading& r, std::string_view k) {
-  auto& train = r.s.items[train_row];
-  if (contains_nocase(k, "orologio")) {
-    train.word_c = r.in.read_integer();
-    train.word_d = r.in.read_integer();
-    train.word_e = r.in.read_integer();
+// Reads the values of one train record.
+after_record read_train_record(train_reading& r, record_kind kind) {
+  switch (kind) {
+    case record_kind::braked_mass:
+      r.s.items[run_row].start = r.in.read_long();
+      break;
+    case record_kind::vehicles:
+      r.s.items[run_row].position = r.in.read_long();
+      break;
+    case record_kind::speed:
+      return speed_record(r);
+    case record_kind::adhesion:
+      return adhesion_record(r);
+    case record_kind::clock:
+      read_clock(r);
+      break;
+    case record_kind::sand:
+      r.s.items[train_row].word_a = r.in.read_integer();
+      break;
+    case record_kind::signal:
+      return signal_record(r);
+    case record_kind::slowdown:
+      return slowdown_record(r);
+    case record_kind::reduction_mark:
+      return reduction_mark_record(r);
+    case record_kind::station:
+      return station_record(r);
+    default:
+      break;
   }
-  if (contains_nocase(k, "sabbia")) train.word_a = r.in.read_integer();
+  return after_record::next;
 }
 
 // Every test that matches reads its own values, in the order of the format.
 after_record train_record(train_reading& r, std::string_view k) {
-  using reader = after_record (*)(train_reading&);
-  read_general_data(r, k);
-  const struct {
-    const char* word;
-    reader read;
-  } profiles[] = {{"velocit", speed_record}, {"aderenza", adhesion_record}};
-  for (const auto& p : profiles) {
-    if (!contains_nocase(k, p.word)) continue;
-    if (const auto next = p.read(r); next != after_record::next) return next;
-  }
-  read_clock_and_sand(r, k);
-  const struct {
-    const char* word;
-    reader read;
-  } objects[] = {{"segnale", signal_record},
-                 {"rallentamento", slowdown_record},
-                 {"abbattimento", reduction_mark_record},
-                 {"stazione", station_record}};
-  for (const auto& o : objects) {
-    if (!contains_nocase(k, o.word)) continue;
-    if (const auto next = o.read(r); next != after_record::next) return next;
+  for (const auto& record : records_in(reading_part::train)) {
+    if (!keyword_matches(record, k)) continue;
+    r.in.mark_record(record.kind);
+    if (const auto next = read_train_record(r, record.kind); next != after_record::next)
+      return next;
   }
   return after_record::next;
 }
@@ -73,7 +81,7 @@ void check_references(scenario& s) {
 }  // namespace
 
 void compile_train(scenario& s, description_files& files, std::int32_t next_board_row,
-                   compile_trace* trace) {
+                   compile_observer* trace) {
   if (trace != nullptr) trace->begin(description::train);
   const auto bytes = files.read(description::train);
   if (!bytes) throw input_failure(files.name(description::train) + " does not exist");

@@ -15,6 +15,6 @@ namespace scn {
 // refusal; throws input_failure for a failure of the input itself (a missing
 // file among them).
 void compile_train(scenario& s, description_files& files, std::int32_t next_board_row,
-                   compile_trace* trace = nullptr);
+                   compile_observer* trace = nullptr);
 
 }  // namespace scn

@@ -6,16 +6,10 @@
 
 #include <cstdint>
 
+#include "catalogue/status_catalogue.h"
 #include "model/scenario.h"
 
 namespace scn {
-
-// Status codes the two routines set when a cell they claim is taken.
-inline constexpr std::int32_t status_signal_cell_taken = 16;
-inline constexpr std::int32_t status_warning_cell_taken = 17;
-inline constexpr std::int32_t status_start_cell_taken = 18;
-inline constexpr std::int32_t status_end_cell_taken = 19;
-inline constexpr std::int32_t status_pre_warning_cell_taken = 20;
 
 // Places a signal at `posizione` (metres). A `tempo` from 1 to 100 is raised
 // to 101 for the caller; every other argument is read only. Approach codes go

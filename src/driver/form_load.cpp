@@ -3,12 +3,12 @@
 
 #include <cstdio>
 
+#include "catalogue/status_catalogue.h"
 #include "driver/disk_description_files.h"
 #include "driver/errore.h"
 #include "driver/file_error.h"
 #include "driver/file_ops.h"
 #include "driver/run_files.h"
-#include "driver/status_codes.h"
 #include "output/finishing.h"
 #include "sources/text_writers.h"
 

@@ -26,8 +26,8 @@ struct finishing_io {
   // run replaces files on disk. The pieces can be produced only during the
   // call.
   std::function<void(const std::string&, const byte_pieces&)> write_file;
-  // Optional record of what the compiler read (the authoring tool's check).
-  compile_trace* trace = nullptr;
+  // Optional observer of what the compiler reads (the authoring tool's check).
+  compile_observer* trace = nullptr;
 };
 
 void memorizza_percorso(scenario& s, std::int32_t& j, finishing_io& io);

@@ -5,14 +5,10 @@
 
 #include <cstdint>
 
+#include "catalogue/status_catalogue.h"
 #include "model/scenario.h"
 
 namespace scn {
-
-// Status codes of the pass, with the position in metres of the cell concerned.
-inline constexpr std::int32_t status_no_mark_before_signal = 11;
-inline constexpr std::int32_t status_no_mark_before_slowdown = 12;
-inline constexpr std::int32_t status_no_mark_along_slowdown = 13;
 
 // Speed value every mark of the pass carries.
 inline constexpr std::int16_t marker_speed = 180;

@@ -1,9 +1,8 @@
 // Explaining the status register at the record that caused it.
 #include "tool/check_findings.h"
 
-#include "driver/status_codes.h"
+#include "catalogue/status_catalogue.h"
 #include "model/rounding.h"
-#include "tool/traced_kinds.h"
 
 namespace scn::tool {
 
@@ -19,16 +18,16 @@ std::string status_words(std::int32_t code, std::int32_t position) {
 // the keyword itself.
 int faulty_field(std::int32_t code, const traced_record& r) {
   switch (code) {
-    case 4:
+    case status_repetition_second:
       return 1;
-    case 5:
-    case 10:
+    case status_repetition_code:
+    case status_station_rows_full:
       return -1;
-    case 9:
-    case 24:
+    case status_station_length:
+    case status_station_too_early:
       return 2;
-    case 103:
-      return r.keyword.text.find_first_of("123456") == std::string::npos ? -1 : 1;
+    case status_bad_curve:
+      return r.keyword.text.find_first_of(curve_class_digits) == std::string::npos ? -1 : 1;
     default:
       return 0;
   }
@@ -49,9 +48,9 @@ finding at_record(description file, const traced_record* r, std::int32_t code,
 
 // A record of the given kind whose first value lands in cell `cell`.
 const traced_record* record_in_cell(const compile_trace& t, record_kind kind, std::int64_t cell) {
-  for (const auto& c : classify(t)) {
-    const auto v = value_of(*c.record, 0);
-    if (c.kind == kind && v && cell_index(*v) == cell) return c.record;
+  for (const auto& r : t.records()) {
+    const auto v = traced_number(r, 0);
+    if (r.kind == kind && v && cell_index(*v) == cell) return &r;
   }
   return nullptr;
 }
@@ -60,34 +59,37 @@ const traced_record* record_in_cell(const compile_trace& t, record_kind kind, st
 const traced_record* slowdown_before(const compile_trace& t, std::int64_t cell) {
   const traced_record* best = nullptr;
   std::int64_t best_start = -1;
-  for (const auto& c : classify(t)) {
-    const auto v = value_of(*c.record, 0);
-    if (c.kind != record_kind::slowdown || !v) continue;
+  for (const auto& r : t.records()) {
+    const auto v = traced_number(r, 0);
+    if (r.kind != record_kind::slowdown || !v) continue;
     const std::int64_t start = cell_index(*v);
-    if (start <= cell && start > best_start) best = c.record, best_start = start;
+    if (start <= cell && start > best_start) best = &r, best_start = start;
   }
   return best;
 }
 
 std::vector<finding> reference_findings(const compile_trace& t) {
   std::vector<finding> out;
-  for (const auto& c : classify(t)) {
-    if (c.kind != record_kind::reference) continue;
+  for (const auto& r : t.records()) {
+    if (!r.kind || !is_km_reference(*r.kind)) continue;
     for (std::size_t i = 0; i < 2; ++i) {
-      const auto v = value_of(*c.record, i);
+      const auto v = traced_number(r, i);
       if (v && *v % 50 != 0)
-        out.push_back({true, description::line, c.record->values[i].where, status_words(2, 0)});
+        out.push_back(
+            {true, description::line, r.values[i].where, status_words(status_bad_reference, 0)});
     }
   }
-  if (out.empty()) out.push_back({true, description::line, {}, status_words(2, 0)});
+  if (out.empty())
+    out.push_back({true, description::line, {}, status_words(status_bad_reference, 0)});
   return out;
 }
 
 finding marker_finding(const compile_trace& t, std::int32_t code, std::int32_t position) {
   const std::int64_t cell = position / 50;
-  const traced_record* r = code == 11   ? record_in_cell(t, record_kind::signal, cell)
-                           : code == 12 ? record_in_cell(t, record_kind::slowdown, cell)
-                                        : slowdown_before(t, cell);
+  const traced_record* r =
+      code == status_no_mark_before_signal     ? record_in_cell(t, record_kind::signal, cell)
+      : code == status_no_mark_before_slowdown ? record_in_cell(t, record_kind::slowdown, cell)
+                                               : slowdown_before(t, cell);
   return at_record(description::train, r, code, position);
 }
 
@@ -95,10 +97,11 @@ void half_findings(const compile_outcome& c, std::vector<finding>& out) {
   const auto& t = c.trace;
   const auto& line = t.half(description::line);
   if (line.ran && line.status_code != 0) {
-    out.push_back(at_record(description::line,
-                            line.status_code >= 101 ? nullptr : t.last_record(description::line),
-                            line.status_code, line.status_position));
-    if (line.status_code == 102) out.back().where = {1, 1};
+    out.push_back(at_record(
+        description::line,
+        line.status_code >= status_no_line_file ? nullptr : t.last_record(description::line),
+        line.status_code, line.status_position));
+    if (line.status_code == status_no_generale) out.back().where = {1, 1};
   }
   const auto& train = t.half(description::train);
   if (!train.ran || train.status_code == 0) return;
@@ -106,8 +109,9 @@ void half_findings(const compile_outcome& c, std::vector<finding>& out) {
     return;
   const traced_record* r = t.last_record(description::train);
   std::string note;
-  if (train.status_code == 15 && line.status_code == 15 && r != nullptr) {
-    const auto v = value_of(*r, 0);
+  if (train.status_code == status_beyond_line && line.status_code == status_beyond_line &&
+      r != nullptr) {
+    const auto v = traced_number(*r, 0);
     if (v && *v == train.status_position && !(*v + 100 > 50.0 * c.s.last_cell))
       note =
           "; the train description stops at its first signal or slowdown because the line "
@@ -119,13 +123,13 @@ void half_findings(const compile_outcome& c, std::vector<finding>& out) {
 // The first record that put something on cell 1, where the format marker
 // and the check codes go.
 const traced_record* record_on_cell_1(const compile_trace& t) {
-  for (const auto& c : classify(t)) {
-    const auto v = value_of(*c.record, 0);
+  for (const auto& r : t.records()) {
+    const auto v = traced_number(r, 0);
     if (!v) continue;
-    if (c.kind == record_kind::reduction_mark && fill_index(*v) == 1) return c.record;
-    const bool placed = c.kind == record_kind::text_board || c.kind == record_kind::speed_post ||
-                        c.kind == record_kind::signal || c.kind == record_kind::slowdown;
-    if (placed && cell_index(*v) == 1) return c.record;
+    if (r.kind == record_kind::reduction_mark && fill_index(*v) == 1) return &r;
+    const bool placed = r.kind == record_kind::text_board || r.kind == record_kind::speed_post ||
+                        r.kind == record_kind::signal || r.kind == record_kind::slowdown;
+    if (placed && cell_index(*v) == 1) return &r;
   }
   return nullptr;
 }
@@ -152,7 +156,7 @@ finding failure_finding(const traced_failure& f) {
   std::string what = f.what;
   const auto at = what.find(" at line ");
   if (f.where.line > 0 && at != std::string::npos) what.erase(at);
-  return {true, f.file, f.where, what + " (status 25)"};
+  return {true, f.file, f.where, what + " (status " + std::to_string(status_input_failure) + ")"};
 }
 
 }  // namespace
@@ -162,11 +166,12 @@ std::vector<finding> explain_status(const compile_outcome& c) {
   half_findings(c, out);
   if (const auto& f = c.trace.failure()) out.push_back(failure_finding(*f));
   const std::int32_t code = c.s.status_code;
-  if (code == 2) {
+  if (code == status_bad_reference) {
     auto refs = reference_findings(c.trace);
     out.insert(out.end(), refs.begin(), refs.end());
   }
-  if (code >= 11 && code <= 13) out.push_back(marker_finding(c.trace, code, c.s.status_position));
+  if (code >= status_no_mark_before_signal && code <= status_no_mark_along_slowdown)
+    out.push_back(marker_finding(c.trace, code, c.s.status_position));
   if (!c.fatal_error.empty()) out.push_back(fatal_finding(c));
   return out;
 }

@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/station_rules.h"
 #include "model/rounding.h"
 #include "tool/check_findings.h"
-#include "tool/traced_kinds.h"
 
 namespace scn::tool {
 
 namespace {
 
-using records = std::vector<classified_record>;
+using records = std::vector<traced_record>;
 
 finding warn(const traced_record& r, std::size_t value, std::string message) {
   const field_location where = value < r.values.size() ? r.values[value].where : r.keyword.where;
@@ -28,12 +28,12 @@ void check_ascending(const records& rs, record_kind kind, const char* what, bool
   std::optional<std::int64_t> previous;
   for (const auto& c : rs) {
     if (c.kind != kind) continue;
-    const auto p = value_of(*c.record, 0);
+    const auto p = traced_number(c, 0);
     if (!p) continue;
     if (!previous && from_zero && *p != 0)
-      out.push_back(warn(*c.record, 0, std::string(what) + " profile does not start at 0 m"));
+      out.push_back(warn(c, 0, std::string(what) + " profile does not start at 0 m"));
     if (previous && *p <= *previous)
-      out.push_back(warn(*c.record, 0,
+      out.push_back(warn(c, 0,
                          std::string(what) + " record at " + num(*p) +
                              " m is not after the previous one at " + num(*previous) + " m"));
     previous = p;
@@ -44,14 +44,14 @@ void check_curves(const records& rs, std::vector<finding>& out) {
   std::optional<std::int64_t> previous_start, previous_end;
   for (const auto& c : rs) {
     if (c.kind != record_kind::curve) continue;
-    const auto start = value_of(*c.record, 0), length = value_of(*c.record, 1);
+    const auto start = traced_number(c, 0), length = traced_number(c, 1);
     if (!start || !length) continue;
     if (previous_start && *start < *previous_start) {
-      out.push_back(warn(*c.record, 0,
+      out.push_back(warn(c, 0,
                          "curve at " + num(*start) + " m is not after the previous one at " +
                              num(*previous_start) + " m"));
     } else if (previous_end && *start < *previous_end) {
-      out.push_back(warn(*c.record, 0,
+      out.push_back(warn(c, 0,
                          "curve at " + num(*start) +
                              " m overlaps the previous curve, which ends at " + num(*previous_end) +
                              " m"));
@@ -65,9 +65,9 @@ void check_station_order(const records& rs, std::vector<finding>& out) {
   const traced_record* first_object = nullptr;
   for (const auto& c : rs) {
     if (!first_object && (c.kind == record_kind::signal || c.kind == record_kind::slowdown))
-      first_object = c.record;
+      first_object = &c;
     if (c.kind == record_kind::station && first_object) {
-      out.push_back(warn(*c.record, SIZE_MAX,
+      out.push_back(warn(c, SIZE_MAX,
                          "station after a signal or slowdown (line " +
                              num(first_object->keyword.where.line) +
                              "): its stop cell is written without checking what the cell holds"));
@@ -79,9 +79,9 @@ void check_station_order(const records& rs, std::vector<finding>& out) {
 // keyword fields, so the next record starts on the board's own line.
 void check_board_commas(const records& rs, std::vector<finding>& out) {
   for (std::size_t i = 0; i + 1 < rs.size(); ++i) {
-    const traced_record& board = *rs[i].record;
-    if (rs[i].kind != record_kind::text_board || board.values.size() < 2) continue;
-    const traced_record& next = *rs[i + 1].record;
+    const traced_record& board = rs[i];
+    if (board.kind != record_kind::text_board || board.values.size() < 2) continue;
+    const traced_record& next = rs[i + 1];
     if (next.file == board.file && next.keyword.where.line == board.values[1].where.line)
       out.push_back(warn(board, 1,
                          "text board text contains a comma: it is cut there and the "
@@ -89,19 +89,11 @@ void check_board_commas(const records& rs, std::vector<finding>& out) {
   }
 }
 
-// Station area end by kind, as the train compiler derives it.
-std::int64_t station_end(std::int64_t position, std::int64_t kind, std::int64_t length,
-                         std::int64_t extension) {
-  if (kind == 5 || kind == 6) return position + 150;
-  if (kind == 7 || kind == 8) return position + length;
-  return nearest(static_cast<double>(position) + length / 2.0) + (extension != 0 ? 50 : 0);
-}
-
 // The last cell a record derives from its values, beyond its own position.
-std::optional<std::int64_t> derived_last_cell(const classified_record& c) {
-  const traced_record& r = *c.record;
-  const auto v0 = value_of(r, 0), v1 = value_of(r, 1), v2 = value_of(r, 2);
-  switch (c.kind) {
+std::optional<std::int64_t> derived_last_cell(const traced_record& r) {
+  if (!r.kind) return std::nullopt;
+  const auto v0 = traced_number(r, 0), v1 = traced_number(r, 1), v2 = traced_number(r, 2);
+  switch (*r.kind) {
     case record_kind::span:
       if (v1) return nearest(*v1 / 50.0 - 1);
       break;
@@ -109,8 +101,10 @@ std::optional<std::int64_t> derived_last_cell(const classified_record& c) {
       if (v0 && v2) return cell_index(*v0 + *v2);
       break;
     case record_kind::station:
-      if (v0 && v1 && v2 && *v1 < 25)
-        return nearest(station_end(*v0, *v1, *v2, value_of(r, 5).value_or(0)) / 50.0 - 1);
+      if (v0 && v1 && v2 && station_has_stop(*v1)) {
+        const auto area = station_area_of(*v0, *v1, *v2, traced_number(r, 5).value_or(0));
+        return nearest(static_cast<double>(area.end) / 50.0 - 1);
+      }
       break;
     default:
       break;
@@ -120,20 +114,19 @@ std::optional<std::int64_t> derived_last_cell(const classified_record& c) {
 
 void check_outside_model(const compile_outcome& c, const records& rs, std::vector<finding>& out) {
   if (c.s.track_cells.empty()) return;
-  for (const auto& cr : rs) {
-    const traced_record& r = *cr.record;
-    const auto v0 = value_of(r, 0), v1 = value_of(r, 1);
-    if (cr.kind == record_kind::curve && v0 && v1 && *v0 + *v1 > c.s.plan_length - 2) {
+  for (const auto& r : rs) {
+    const auto v0 = traced_number(r, 0), v1 = traced_number(r, 1);
+    if (r.kind == record_kind::curve && v0 && v1 && *v0 + *v1 > c.s.plan_length - 2) {
       out.push_back(warn(
           r, 1, "curve runs past the end of the plan (point " + num(c.s.plan_length - 2) + ")"));
     }
-    if (cr.kind == record_kind::signal && v0 && cell_index(*v0) - 8 < 0)
+    if (r.kind == record_kind::signal && v0 && cell_index(*v0) - 8 < 0)
       out.push_back(warn(r, 0,
                          "signal closer than 350 m to the start of the line: some of its "
                          "approach cells fall before the first cell"));
-    const auto last = derived_last_cell(cr);
+    const auto last = derived_last_cell(r);
     if (last && *last > c.s.last_cell)
-      out.push_back(warn(r, cr.kind == record_kind::station ? 2 : 1,
+      out.push_back(warn(r, r.kind == record_kind::station ? 2 : 1,
                          "record reaches cell " + num(*last) + ", beyond the last cell " +
                              num(c.s.last_cell) + " of the model"));
   }
@@ -142,7 +135,7 @@ void check_outside_model(const compile_outcome& c, const records& rs, std::vecto
 }  // namespace
 
 std::vector<finding> lint_records(const compile_outcome& c) {
-  const records rs = classify(c.trace);
+  const records& rs = c.trace.records();
   std::vector<finding> out;
   check_ascending(rs, record_kind::gradient, "gradient", false, out);
   check_curves(rs, out);

@@ -2,12 +2,12 @@
 // leaving the inputs untouched.
 #include <cstdio>
 
+#include "catalogue/status_catalogue.h"
 #include "driver/disk_description_files.h"
 #include "driver/errore.h"
 #include "driver/file_error.h"
 #include "driver/file_ops.h"
 #include "driver/run_files.h"
-#include "driver/status_codes.h"
 #include "output/finishing.h"
 #include "tool/commands.h"
 #include "tool/compile_identity.h"

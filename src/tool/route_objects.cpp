@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "catalogue/station_rules.h"
 #include "model/cell_kind.h"
 #include "tool/svg_text.h"
 
@@ -33,7 +34,7 @@ void collect_stations(const scenario& s, route_objects& out) {
     const item_record& row = s.items[static_cast<std::size_t>(r)];
     if (boards.count(r) != 0 || row == item_record{}) break;
     out.stations.push_back({row.position, collapse_blanks(cp1252_to_xml_utf8(row.text)), row.kind,
-                            row.kind < 25, row.number});
+                            station_has_stop(row.kind), row.number});
   }
 }
 

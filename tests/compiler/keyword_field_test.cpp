@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/keyword_tests.h"
+#include "catalogue/keyword_tests.h"
 
 namespace scn {
 namespace {

@@ -1,5 +1,5 @@
 // Substring tests by which keyword fields are recognised.
-#include "compiler/keyword_tests.h"
+#include "catalogue/keyword_tests.h"
 
 #include <algorithm>
 
