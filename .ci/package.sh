@@ -59,6 +59,10 @@ done
 [[ -x $work/prefix/bin/scenario && -x $work/prefix/bin/scenario-tool ]] || fail "programs not executable"
 ls "$work"/prefix/share/doc/scenario-compiler/examples/embedded/*_linea.txt >/dev/null ||
   fail "no embedded example installed"
+if "$work/prefix/bin/scenario-tool" help new >/dev/null 2>&1; then
+  ls "$work"/prefix/share/doc/scenario-compiler/examples/starter/*_linea.txt >/dev/null ||
+    fail "the tool has \"new\" but no starter example is installed"
+fi
 
 echo "-- Debian package and .tar.gz"
 rm -rf build/ci/packages
