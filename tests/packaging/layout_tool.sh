@@ -48,5 +48,11 @@ HELP
   *) exit 1 ;;
   esac
   ;;
+sources)
+  [ "$2" = --out ] && [ -d "$3" ] && echo "line" >"$3/A_linea.txt"
+  ;;
+new)
+  mkdir -p "$2" && echo "line" >"$2/$4_linea.txt" && echo "train" >"$2/$4_$6-.txt"
+  ;;
 *) exit 1 ;;
 esac
