@@ -3,12 +3,12 @@
 
 #include <stdexcept>
 
-#include "compiler/memorizza_dati.h"
-#include "driver/file_ops.h"
-#include "driver/replace_text_file.h"
-#include "output/check_codes.h"
-#include "output/marker_pass.h"
+#include "compiler/compile_descriptions.h"
+#include "finishing/check_codes.h"
+#include "finishing/marker_pass.h"
+#include "platform/file_ops.h"
 #include "sources/line_description_table.h"
+#include "sources/replace_text_file.h"
 #include "sources/train_description_table.h"
 
 namespace scn::bench {

@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "bench_inputs.h"
-#include "driver/file_ops.h"
-#include "output/finishing.h"
+#include "pipeline/pipeline.h"
+#include "platform/file_ops.h"
 
 namespace scn::bench {
 namespace {

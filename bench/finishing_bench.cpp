@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_inputs.h"
-#include "output/cell_file.h"
-#include "output/item_file.h"
-#include "output/marker_pass.h"
-#include "output/plan_file.h"
+#include "finishing/marker_pass.h"
+#include "formats/cell_file.h"
+#include "formats/item_file.h"
+#include "formats/plan_file.h"
 
 namespace scn::bench {
 namespace {

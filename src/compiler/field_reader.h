@@ -7,7 +7,8 @@
 // also ends at a blank; the blanks after it are skipped, then one comma or one
 // line end is consumed. An empty field reads as "" or 0. A read that starts
 // exactly at the end of the file fails; blanks alone before the end give an
-// empty field.
+// empty field. A text field may be of any length: only a text stored in the
+// item table has a limit (see item_text.h).
 #pragma once
 
 #include <cstddef>
@@ -18,9 +19,6 @@
 #include "compiler/input_failure.h"
 
 namespace scn {
-
-// Longest text field the item file can store (its length field has 16 bits).
-inline constexpr std::size_t max_text_field = 65535;
 
 class field_reader {
  public:

@@ -7,6 +7,7 @@
 #include "catalogue/record_catalogue.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
+#include "compiler/item_text.h"
 #include "compiler/keyword_field.h"
 #include "compiler/line_placement.h"
 #include "compiler/line_reading.h"
@@ -98,7 +99,7 @@ std::int32_t text_board_record(line_reading& r) {
   auto& cell = r.s.track_cells[static_cast<std::size_t>(i)];
   cell.kind = code(cell_kind::text_board);
   cell.value1 = static_cast<std::int16_t>(r.next_board_row);
-  r.s.items[r.next_board_row].text = std::string(text);
+  r.s.items[r.next_board_row].text = item_text(r.in, text);
   --r.next_board_row;
   return 0;
 }

@@ -19,6 +19,9 @@ void begin_body(line_reading& r) {
   r.gradient_cursor = 0;
   r.gradient = 0;
   if (r.sized && r.s.output_switch != 0 && r.s.plan.exists()) {
+    // Every plan begins with points 0 and 1; a length of -7000 m leaves a
+    // plan of point 0 alone.
+    if (r.s.plan_length < 1) throw input_failure("line length leaves no plan point 1");
     r.walk.emplace(plan_walk{r.s.plan, std::int64_t{r.s.plan_length} - 2, 2});
     start_plan(*r.walk);
   }

@@ -11,11 +11,18 @@ namespace scn {
 
 namespace {
 
-// Sizes the track model (and the plan, when it is built) from the length.
+// Sizes the track model (and the plan, when it is built) from the length:
+// the cells first, then the plan.
 void size_model(line_reading& r, std::int32_t length) {
-  if (last_cell_for(length) < 0) throw input_failure("line length leaves no track cells");
-  if (r.s.output_switch != 0 && std::int64_t{length} + line_overrun < 0)
+  const std::int64_t last_cell = last_cell_for(length);
+  if (last_cell < 0) throw input_failure("line length leaves no track cells");
+  if (r.s.output_switch != 0 && std::int64_t{length} + line_overrun < 0) {
+    // The cells are already sized anew when the plan cannot be: a model
+    // from an earlier length does not survive.
+    r.s.last_cell = static_cast<std::int32_t>(last_cell);
+    r.s.track_cells.assign(static_cast<std::size_t>(last_cell) + 1, track_cell{});
     throw input_failure("line length leaves no plan points");
+  }
   dimension(r.s, length);
   r.sized = true;
 }

@@ -6,6 +6,7 @@
 #include "catalogue/station_rules.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
+#include "compiler/item_text.h"
 #include "compiler/train_reading.h"
 #include "model/cell_kind.h"
 #include "model/rounding.h"
@@ -14,77 +15,54 @@ namespace scn {
 
 namespace {
 
-// The values of one station record, in file order.
-struct station_values {
-  std::int32_t position;
-  std::uint8_t kind;
-  std::int32_t length;
-  std::uint8_t flag_a, flag_e, flag_d;
-  std::int16_t word_a, word_b;
-  std::uint8_t flag_b;
-  std::int16_t word_c, word_d, word_e;
-  std::uint8_t flag_c;
-  std::int32_t hours, minutes, seconds;
-  std::string_view name;
-};
-
-station_values read_station(field_reader& in) {
-  station_values v{};
-  v.position = in.read_long();
-  v.kind = in.read_byte();
-  v.length = in.read_long();
-  v.flag_a = in.read_byte();
-  v.flag_e = in.read_byte();
-  v.flag_d = in.read_byte();
-  v.word_a = in.read_integer();
-  v.word_b = in.read_integer();
-  v.flag_b = in.read_byte();
-  v.word_c = in.read_integer();
-  v.word_d = in.read_integer();
-  v.word_e = in.read_integer();
-  v.flag_c = in.read_byte();
-  v.hours = in.read_long();
-  v.minutes = in.read_long();
-  v.seconds = in.read_long();
-  v.name = in.read_text();
-  return v;
-}
-
 std::int32_t fit_32(std::int64_t v, const char* what) {
   if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
     throw input_failure(std::string(what) + " outside 32 bits");
   return static_cast<std::int32_t>(v);
 }
 
-// Seconds since midnight; every step of the sum must stay within 32 bits.
-std::int32_t time_of_day(const station_values& v) {
-  std::int32_t t = fit_32(std::int64_t{v.hours} * 60, "station time");
-  t = fit_32(std::int64_t{t} + v.minutes, "station time");
+// Seconds since midnight, (h * 60 + m) * 60 + s; every step of the sum must
+// stay within 32 bits.
+std::int32_t time_of_day(std::int32_t hours, std::int32_t minutes, std::int32_t seconds) {
+  std::int32_t t = fit_32(std::int64_t{hours} * 60, "station time");
+  t = fit_32(std::int64_t{t} + minutes, "station time");
   t = fit_32(std::int64_t{t} * 60, "station time");
-  return fit_32(std::int64_t{t} + v.seconds, "station time");
+  return fit_32(std::int64_t{t} + seconds, "station time");
 }
 
-void store_attributes(item_record& row, const station_values& v) {
-  row.flag_a = v.flag_a;
-  row.flag_e = v.flag_e;
-  row.flag_d = v.flag_d;
-  row.word_a = v.word_a;
-  row.word_b = v.word_b;
-  row.flag_b = v.flag_b;
-  row.word_c = v.word_c;
-  row.word_d = v.word_d;
-  row.word_e = v.word_e;
-  row.flag_c = v.flag_c;
-  row.number = time_of_day(v);
-  row.text = std::string(v.name);
+// The fields after the length, each stored in the row as it is read, so a
+// field that fails leaves the ones before it in place. The time is stored
+// once its three values are read, then the name.
+void read_attributes(field_reader& in, item_record& row) {
+  row.flag_a = in.read_byte();
+  row.flag_e = in.read_byte();
+  row.flag_d = in.read_byte();
+  row.word_a = in.read_integer();
+  row.word_b = in.read_integer();
+  row.flag_b = in.read_byte();
+  row.word_c = in.read_integer();
+  row.word_d = in.read_integer();
+  row.word_e = in.read_integer();
+  row.flag_c = in.read_byte();
+  const std::int32_t hours = in.read_long();
+  const std::int32_t minutes = in.read_long();
+  const std::int32_t seconds = in.read_long();
+  row.number = time_of_day(hours, minutes, seconds);
+  row.text = item_text(in, in.read_text());
 }
 
-// The area as the kind derives it; kinds that reach back lose the end
-// extension.
-void set_area(item_record& row, std::int64_t length) {
+// The area as the kind derives it, each bound stored as it is computed:
+// kinds 5 and 6 store their end first, every other kind its start. Kinds
+// that reach back lose the end extension.
+void set_area(item_record& row, std::int32_t length) {
   const station_area area = station_area_of(row.position, row.kind, length, row.flag_d);
-  row.start = fit_32(area.start, "station area");
-  row.end = fit_32(area.end, "station area");
+  if (row.kind == 5 || row.kind == 6) {
+    row.end = fit_32(area.end, "station area");
+    row.start = fit_32(area.start, "station area");
+  } else {
+    row.start = fit_32(area.start, "station area");
+    row.end = fit_32(area.end, "station area");
+  }
   if (station_reaches_back(row.kind)) row.flag_d = 0;
 }
 
@@ -135,17 +113,19 @@ after_record place_station(train_reading& r, const item_record& row) {
 
 }  // namespace
 
+// Reads and checks interleave: the position is stored and tested before the
+// kind is read, the kind stored and the length tested before the rest.
 after_record station_record(train_reading& r) {
-  const station_values v = read_station(r.in);
   item_record& row = r.s.items[r.station];
-  row.position = v.position;
-  if (beyond_line(r, v.position, station_margin)) return after_record::end_reading;
-  if (v.position % 50 != 0) return refuse_station(r, status_station_position, v.position);
-  row.kind = v.kind;
-  if (v.length % 100 != 0) return refuse_station(r, status_station_length, v.position);
-  store_attributes(row, v);
-  set_area(row, v.length);
-  if (v.length < 600) row.flag_e = 0;
+  row.position = r.in.read_long();
+  if (beyond_line(r, row.position, station_margin)) return after_record::end_reading;
+  if (row.position % 50 != 0) return refuse_station(r, status_station_position, row.position);
+  row.kind = r.in.read_byte();
+  const std::int32_t length = r.in.read_long();
+  if (length % 100 != 0) return refuse_station(r, status_station_length, row.position);
+  read_attributes(r.in, row);
+  set_area(row, length);
+  if (length < 600) row.flag_e = 0;
   if (r.station == 1) {
     row.flag_d = 0;
     row.flag_e = 0;

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/file_error.h"
 #include "platform/form1_layout.h"
 #include "platform/platform.h"
+#include "platform/run_ended.h"
 
 namespace scn {
 

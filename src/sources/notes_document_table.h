@@ -1,7 +1,7 @@
 // The notes document: the history of the line, the credits and the group's contacts.
 #pragma once
 
-#include "driver/text_lines.h"
+#include "sources/text_lines.h"
 
 namespace scn {
 

@@ -1,7 +1,7 @@
 // The slowdown order: the form that lists the run's temporary speed restrictions for the driver.
 #pragma once
 
-#include "driver/text_lines.h"
+#include "sources/text_lines.h"
 
 namespace scn {
 

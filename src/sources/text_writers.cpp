@@ -1,9 +1,9 @@
 // The five text writers: each fills its table and replaces its file.
 #include "sources/text_writers.h"
 
-#include "driver/replace_text_file.h"
 #include "sources/line_description_table.h"
 #include "sources/notes_document_table.h"
+#include "sources/replace_text_file.h"
 #include "sources/slowdown_order_table.h"
 #include "sources/timetable_card_table.h"
 #include "sources/train_description_table.h"

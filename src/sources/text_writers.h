@@ -2,8 +2,8 @@
 // it to its file with replace_text_file.
 #pragma once
 
-#include "driver/run_files.h"
 #include "model/scenario.h"
+#include "pipeline/run_files.h"
 
 namespace scn {
 

@@ -2,7 +2,7 @@
 // table.
 #pragma once
 
-#include "driver/text_lines.h"
+#include "sources/text_lines.h"
 
 namespace scn {
 

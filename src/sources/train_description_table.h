@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "driver/text_lines.h"
+#include "sources/text_lines.h"
 
 namespace scn {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "catalogue/keyword_suggestions.h"
+#include "compiler/compile_descriptions.h"
 #include "compiler/compile_trace.h"
 #include "compiler/description_files.h"
-#include "compiler/memorizza_dati.h"
 #include "model/scenario.h"
 
 namespace scn {

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "compiler/compile_descriptions.h"
 #include "compiler/description_files.h"
-#include "compiler/memorizza_dati.h"
-#include "driver/replace_text_file.h"
 #include "model/scenario.h"
+#include "sources/replace_text_file.h"
 
 namespace scn::testing {
 

@@ -5,10 +5,10 @@
 #include <set>
 
 #include "compiler/compile_fixture.h"
-#include "driver/replace_text_file.h"
+#include "formats/plan_file.h"
 #include "model/cell_kind.h"
-#include "output/plan_file.h"
 #include "sources/line_description_table.h"
+#include "sources/replace_text_file.h"
 #include "sources/train_description_table.h"
 
 namespace scn {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "compiler/compile_fixture.h"
-#include "output/finishing.h"
+#include "pipeline/pipeline.h"
 
 namespace scn {
 namespace {

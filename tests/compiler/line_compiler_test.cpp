@@ -6,8 +6,8 @@
 
 #include "compiler/compile_fixture.h"
 #include "compiler/compile_status.h"
+#include "formats/plan_file.h"
 #include "model/cell_kind.h"
-#include "output/plan_file.h"
 
 namespace scn {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "compiler/input_failure.h"
-#include "compiler/minimo.h"
+#include "compiler/smaller_value.h"
 #include "model/cell_kind.h"
 
 namespace scn {

@@ -2,9 +2,9 @@
 // the stamped markers and codes, and reduction marks around every slowdown.
 #include <gtest/gtest.h>
 
+#include "formats/cell_file.h"
+#include "formats/item_file.h"
 #include "model/cell_kind.h"
-#include "output/cell_file.h"
-#include "output/item_file.h"
 #include "support/process.h"
 
 namespace scn {

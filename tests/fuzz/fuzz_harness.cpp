@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "compiler/description_files.h"
+#include "finishing/check_codes.h"
+#include "formats/cell_file.h"
+#include "formats/decode_error.h"
+#include "formats/item_file.h"
 #include "model/scenario.h"
-#include "output/cell_file.h"
-#include "output/check_codes.h"
-#include "output/decode_error.h"
-#include "output/finishing.h"
-#include "output/item_file.h"
+#include "pipeline/pipeline.h"
 
 namespace scn::fuzz {
 

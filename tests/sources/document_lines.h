@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/text_lines.h"
+#include "sources/text_lines.h"
 
 namespace scn::test {
 
