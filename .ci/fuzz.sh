@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fuzz stage: builds the libFuzzer target with clang (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs it for a bounded time over the seed
-# corpus and the regression inputs. Any finding fails the stage: a crash, a
+# Fuzz stage: builds the libFuzzer targets with clang (AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs them for a bounded time: the compiler
+# target over the seed corpus and the regression inputs, then each binary
+# decoder over its seeds. Any finding fails the stage: a crash, a
 # sanitizer report, a broken invariant, a timeout or running out of memory.
 # New corpus entries go to a scratch directory; the committed seeds stay as
 # they are. A finding is kept under build/fuzz/findings: add it to
@@ -10,6 +11,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${SCENARIO_FUZZ_SECONDS:-120}
+# The stage's time is shared: the three decoders are small and saturate
+# their coverage in seconds, the compiler gets the rest.
+decoder_seconds=$((seconds / 12))
+compiler_seconds=$((seconds - 3 * decoder_seconds))
 
 install_missing() {
   local need=()
@@ -26,7 +31,7 @@ install_missing clang
 clang_major=$(clang++ -dumpversion | cut -d. -f1)
 install_missing "libclang-rt-${clang_major}-dev"
 
-echo "== fuzz target (clang, AddressSanitizer, UBSan)"
+echo "== fuzz targets (clang, AddressSanitizer, UBSan)"
 cmake --preset fuzz
 cmake --build --preset fuzz
 
@@ -35,17 +40,29 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$findings"
 
-echo "== fuzzing for ${seconds} s"
 start=$(date +%s)
-build/fuzz/bin/scenario_fuzz -dict=tests/fuzz/scenario.dict -max_total_time="$seconds" \
-  -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
-  "$work" tests/fuzz/corpus tests/fuzz/regressions 2>"$work.log" || {
-  status=$?
-  tail -n 60 "$work.log"
+
+# Runs one target; a finding stops the stage with its log and input kept.
+fuzz() {
+  local target=$1 limit=$2
+  shift 2
+  echo "== fuzzing ${target} for ${limit} s"
+  mkdir -p "$work/$target"
+  build/fuzz/bin/"$target" -max_total_time="$limit" -timeout=25 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$findings/" "$work/$target" "$@" 2>"$work.log" || {
+    status=$?
+    tail -n 60 "$work.log"
+    rm -f "$work.log"
+    echo "fuzz: finding in ${target} (exit status $status); the input is in $findings" >&2
+    exit 1
+  }
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec)|DONE' "$work.log" || true
   rm -f "$work.log"
-  echo "fuzz: finding (exit status $status); the input is in $findings" >&2
-  exit 1
 }
-grep -E '^stat::(number_of_executed_units|average_exec_per_sec)|DONE' "$work.log" || true
-rm -f "$work.log"
+
+fuzz scenario_fuzz "$compiler_seconds" -dict=tests/fuzz/scenario.dict tests/fuzz/corpus \
+  tests/fuzz/regressions
+for kind in cells items plan; do
+  fuzz "scenario_fuzz_${kind}" "$decoder_seconds" "tests/fuzz/decoders/${kind}"
+done
 echo "== fuzz stage took $(($(date +%s) - start)) s of fuzzing, no finding"

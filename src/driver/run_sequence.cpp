@@ -5,11 +5,13 @@
 
 #include "catalogue/status_catalogue.h"
 #include "driver/fatal_error.h"
+#include "driver/run_lock.h"
 #include "pipeline/disk_description_files.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/run_files.h"
 #include "platform/file_error.h"
 #include "platform/file_ops.h"
+#include "platform/platform_error.h"
 #include "platform/run_ended.h"
 #include "sources/embedded_identity.h"
 #include "sources/text_writers.h"
@@ -47,11 +49,17 @@ int Form_Load(platform& p) {
   s.train_number = scenario_train_number;
   try {
     p.show_wait_window();
+    const std::string directory = p.program_directory();
+    // Two runs in one directory would write and delete each other's files.
+    const auto lock = lock_run_directory(directory, p.path_separator());
     const run_files files =
-        make_run_files(p.program_directory(), p.path_separator(), s.line_name, s.train_number);
+        make_run_files(directory, p.path_separator(), s.line_name, s.train_number);
     write_text_files(s, files);
     run(s, p, files);
   } catch (const file_error& e) {
+    std::fprintf(stderr, "scenario: %s\n", e.what());
+    return 1;
+  } catch (const platform_error& e) {
     std::fprintf(stderr, "scenario: %s\n", e.what());
     return 1;
   } catch (const run_ended& e) {

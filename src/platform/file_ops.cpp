@@ -1,13 +1,16 @@
-// File operations on top of the C library, reporting failures by name.
+// File operations on top of the C library and the platform's temporary
+// files, reporting failures by name.
 #include "platform/file_ops.h"
 
 #include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/file_error.h"
-#include "platform/file_system.h"
+#include "platform/temporary_file.h"
+#include "platform/unique_file.h"
 
 namespace scn {
 
@@ -17,38 +20,9 @@ std::string reason() {
   return std::strerror(errno);
 }
 
-// Writes every piece in order to a new file at `path`; after a failed write
-// the remaining pieces are dropped. A failure names `shown` (the file the
-// caller is producing) rather than the path written.
-void write_file_as(const std::string& path, const byte_pieces& pieces, const std::string& shown) {
-  errno = 0;
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) throw file_error(shown, "create", reason());
-  // The pieces are large already: each goes to the system in one write.
-  std::setvbuf(f, nullptr, _IONBF, 0);
-  bool written = true;
-  std::string why;
-  try {
-    pieces([&](std::string_view piece) {
-      if (!written || std::fwrite(piece.data(), 1, piece.size(), f) == piece.size()) return;
-      written = false;
-      why = reason();
-    });
-  } catch (...) {
-    std::fclose(f);
-    throw;
-  }
-  // Closing flushes what the library still buffers, so it can fail too.
-  if (std::fclose(f) != 0 && written) throw file_error(shown, "write", reason());
-  if (!written) throw file_error(shown, "write", why);
-}
-
-byte_pieces one_piece(std::string_view bytes) {
-  return [bytes](const piece_sink& sink) { sink(bytes); };
-}
-
-std::string temporary_name_for(const std::string& name) {
-  return name + ".tmp" + std::to_string(current_process_id());
+std::string too_large(std::uint64_t size, const input_limit& limit) {
+  return "it has " + std::to_string(size) + " bytes, more than the " +
+         std::to_string(limit.max_bytes) + " " + limit.what + " may have";
 }
 
 }  // namespace
@@ -63,42 +37,49 @@ void delete_file(const std::string& name) {
   if (std::remove(name.c_str()) != 0) throw file_error(name, "delete", reason());
 }
 
-void write_new_file(const std::string& name, std::string_view bytes) {
-  write_file_as(name, one_piece(bytes), name);
-}
-
-std::optional<std::string> read_file(const std::string& name) {
+std::optional<std::string> read_file(const std::string& name, const input_limit& limit) {
   if (!file_exists(name)) return std::nullopt;
   errno = 0;
-  std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (f == nullptr) throw file_error(name, "open", reason());
+  const unique_file f(std::fopen(name.c_str(), "rb"));
+  if (!f) throw file_error(name, "open", reason());
+  std::uint64_t size = 0;
+  if (size_of_open_file(f.get(), size) && size > limit.max_bytes) {
+    throw file_error(name, "read", too_large(size, limit));
+  }
+  // The size is a hint: the file may change while it is read, so the
+  // limit also bounds what the loop takes.
   std::string data;
-  char chunk[65536];
-  std::size_t n = 0;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) throw file_error(name, "read", reason());
+  data.resize(static_cast<std::size_t>(size) + 1);
+  std::size_t used = 0;
+  while (used <= limit.max_bytes) {
+    if (used == data.size()) data.resize(data.size() * 2 + 65536);
+    const std::size_t n = std::fread(data.data() + used, 1, data.size() - used, f.get());
+    used += n;
+    if (n == 0) break;
+  }
+  if (std::ferror(f.get()) != 0) throw file_error(name, "read", reason());
+  if (used > limit.max_bytes) throw file_error(name, "read", too_large(used, limit));
+  data.resize(used);
   return data;
 }
 
 void replace_file(const std::string& name, std::string_view bytes) {
-  replace_file_in_pieces(name, one_piece(bytes));
+  replace_file_in_pieces(name, [bytes](const piece_sink& sink) { sink(bytes); });
 }
 
 void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces) {
-  const std::string temporary = temporary_name_for(name);
-  try {
-    write_file_as(temporary, pieces, name);
-  } catch (const file_error&) {
-    std::remove(temporary.c_str());
-    throw;
-  }
   std::string why;
-  if (!move_over(temporary, name, why)) {
-    std::remove(temporary.c_str());
-    throw file_error(name, "replace", why);
-  }
+  const auto temporary = temporary_file::create_beside(name, why);
+  if (!temporary) throw file_error(name, "create", why);
+  // After a failed write the remaining pieces are dropped; the temporary
+  // file goes with `temporary` on every way out, an exception included.
+  bool written = true;
+  pieces([&](std::string_view piece) {
+    if (written && !temporary->write(piece, why)) written = false;
+  });
+  if (!written) throw file_error(name, "write", why);
+  if (!temporary->close(why)) throw file_error(name, "write", why);
+  if (!temporary->replace_target(why)) throw file_error(name, "replace", why);
 }
 
 }  // namespace scn

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/byte_pieces.h"
+#include "platform/input_limits.h"
 
 namespace scn {
 
@@ -14,18 +15,19 @@ bool file_exists(const std::string& name);
 
 void delete_file(const std::string& name);
 
-// Creates the file new and empty and writes the bytes in one piece.
-void write_new_file(const std::string& name, std::string_view bytes);
-
-// The whole file, or nothing when it does not exist.
-std::optional<std::string> read_file(const std::string& name);
+// The whole file, or nothing when it does not exist. A file larger than
+// the limit is refused before any of it is read.
+std::optional<std::string> read_file(const std::string& name,
+                                     const input_limit& limit = description_limit);
 
 // Replaces the file with the bytes in one step, the way every writer of a
-// run replaces its file: the bytes go to a temporary file beside it (same
-// directory, the name followed by ".tmp" and the process id), which is
-// renamed over the old file only once completely written and closed. On a
-// failure the temporary file is removed and the old file, if there was one,
-// stays as it was; the error names the file being replaced.
+// run replaces its file: the bytes go to a new temporary file with a random
+// name beside it (created exclusively, never through a link), which takes
+// the old file's permission bits and is renamed over the old file only once
+// completely written and closed. On any failure, an exception from the
+// caller's pieces included, the temporary file is removed and the old file,
+// if there was one, stays as it was; the error names the file being
+// replaced.
 void replace_file(const std::string& name, std::string_view bytes);
 
 // The same, with the bytes handed out piece by piece and written as they

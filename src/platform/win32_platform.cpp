@@ -10,6 +10,7 @@
 
 #include "platform/form1_layout.h"
 #include "platform/platform.h"
+#include "platform/platform_error.h"
 #include "platform/run_ended.h"
 
 namespace scn {
@@ -165,7 +166,12 @@ class win32_platform final : public platform {
   void show_message(const std::string& text) override {
     MessageBoxA(form_, text.c_str(), form1::module_title(path_).c_str(), MB_OK);
   }
-  std::string program_directory() override { return form1::module_directory(path_); }
+  std::string program_directory() override {
+    if (path_.empty()) {
+      throw platform_error("cannot find the program's directory: " + last_error_text());
+    }
+    return form1::module_directory(path_);
+  }
   char path_separator() const override { return '\\'; }
 
  private:

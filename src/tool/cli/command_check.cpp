@@ -10,6 +10,7 @@
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/memory_compile.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
 
 namespace scn::tool {
 
@@ -18,7 +19,17 @@ namespace {
 struct checked_file {
   std::string name;
   std::optional<std::string> bytes;
+  // The file split into lines once, however many findings quote it.
+  std::vector<std::string> lines;
 };
+
+checked_file read_checked(const std::string& name) {
+  checked_file f{name, read_file(name), {}};
+  if (f.bytes) {
+    for (auto& line : split_lines(*f.bytes)) f.lines.emplace_back(line);
+  }
+  return f;
+}
 
 void print_finding(const finding& f, const checked_file& file) {
   const char* severity = f.error ? "error" : "warning";
@@ -28,12 +39,10 @@ void print_finding(const finding& f, const checked_file& file) {
   }
   std::printf("%s:%d:%d: %s: %s\n", file.name.c_str(), f.where.line, f.where.column, severity,
               f.message.c_str());
-  if (!file.bytes) return;
-  const auto lines = split_lines(*file.bytes);
   const auto index = static_cast<std::size_t>(f.where.line - 1);
-  if (index >= lines.size()) return;
-  std::printf("%s\n%s\n", quoted_line(lines[index]).c_str(),
-              caret_line(lines[index], f.where.column).c_str());
+  if (index >= file.lines.size()) return;
+  std::printf("%s\n%s\n", quoted_line(file.lines[index]).c_str(),
+              caret_line(file.lines[index], f.where.column).c_str());
 }
 
 }  // namespace
@@ -41,8 +50,9 @@ void print_finding(const finding& f, const checked_file& file) {
 int command_check(const std::vector<std::string>& args, platform&) {
   const auto o = parse_options(args, {{}, {"--line-name", "--train-number"}, 2, 2});
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
-  const checked_file line{o.positional[0], read_file(o.positional[0])};
-  const checked_file train{o.positional[1], read_file(o.positional[1])};
+  require_standard_output_apart_from_inputs(o.positional);
+  const checked_file line = read_checked(o.positional[0]);
+  const checked_file train = read_checked(o.positional[1]);
   memory_compile compiled;
   compile_trace trace;
   compile_in_memory(compiled, id, line.bytes, train.bytes, &trace);

@@ -13,6 +13,7 @@
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/identity_names.h"
+#include "tool/cli/output_safety.h"
 #include "tool/text/json_text.h"
 
 namespace scn::tool {
@@ -51,8 +52,11 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
   scenario s;
   s.line_name = id.line_name;
   s.train_number = id.train_number;
-  const auto names =
-      make_run_files(o.value_or("--out", "."), p.path_separator(), s.line_name, s.train_number);
+  const std::string out = o.value_or("--out", ".");
+  require_output_named(out);
+  const auto names = make_run_files(out, p.path_separator(), s.line_name, s.train_number);
+  std::int32_t j = o.has("--no-plan") ? 0 : 1;
+  require_compile_outputs_safe(names, j != 0, {o.positional[0], o.positional[1]});
   disk_description_files sources(o.positional[0], o.positional[1], false);
   compile_result result;
   finishing_io io;
@@ -69,7 +73,6 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     replace_file_in_pieces(name, pieces);
     result.files.push_back(base_name(name));
   };
-  std::int32_t j = o.has("--no-plan") ? 0 : 1;
   int fatal_status = 0;
   try {
     memorizza_percorso(s, j, io);

@@ -13,6 +13,7 @@
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/memory_compile.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
 #include "tool/dump/dump_rows.h"
 
 namespace scn::tool {
@@ -24,7 +25,9 @@ bool is_description(const std::string& name) {
 }
 
 std::string must_read(const std::string& name) {
-  auto bytes = read_file(name);
+  const binary_kind kind = kind_of_file(name);
+  const std::string what = std::string("a ") + kind_noun(kind) + " file";
+  auto bytes = read_file(name, {largest_file(kind), what.c_str()});
   if (!bytes) throw file_error(name, "read", "No such file");
   return std::move(*bytes);
 }
@@ -62,6 +65,8 @@ int command_plot(const std::vector<std::string>& args, platform&) {
   const auto o = parse_options(args, {{}, {"--out", "--line-name", "--train-number"}, 2, 3});
   const std::string out = o.value_or("--out", "");
   if (out.empty()) throw usage_error("plot needs --out FILE.svg");
+  require_output_names_usable({out}, "--out");
+  require_outputs_apart_from_inputs({out}, o.positional);
   memory_compile compiled;
   if (is_description(o.positional[0])) {
     if (o.positional.size() != 2) throw usage_error("plot takes LINE and TRAIN descriptions");

@@ -4,6 +4,7 @@
 #include "sources/text_writers.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/options.h"
+#include "tool/cli/output_safety.h"
 
 namespace scn::tool {
 
@@ -12,8 +13,9 @@ int command_sources(const std::vector<std::string>& args, platform& p) {
   scenario s;
   s.line_name = scenario_line_name;
   s.train_number = scenario_train_number;
-  const auto files =
-      make_run_files(o.value_or("--out", "."), p.path_separator(), s.line_name, s.train_number);
+  const std::string out = o.value_or("--out", ".");
+  require_output_named(out);
+  const auto files = make_run_files(out, p.path_separator(), s.line_name, s.train_number);
   dati_linea(s, files);
   dati_treno(s, files);
   dati_note(s, files);

@@ -2,6 +2,7 @@
 #include "tool/cli/compile_identity.h"
 
 #include "tool/cli/identity_names.h"
+#include "tool/cli/output_safety.h"
 
 namespace scn::tool {
 
@@ -9,6 +10,9 @@ namespace {
 
 void require_safe(const std::string& what, const std::string& name) {
   if (const auto reason = unsafe_name_reason(name)) {
+    throw usage_error(what + " \"" + name + "\" cannot be used in file names: " + *reason);
+  }
+  if (const auto reason = device_name_reason(name)) {
     throw usage_error(what + " \"" + name + "\" cannot be used in file names: " + *reason);
   }
 }

@@ -5,6 +5,7 @@
 #include "platform/file_error.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/options.h"
+#include "tool/cli/standard_output.h"
 
 namespace scn::tool {
 
@@ -40,7 +41,7 @@ constexpr const char* usage_text =
 int run_tool(const std::vector<std::string>& argv, platform& p) {
   if (argv.size() < 2 || argv[1] == "--help" || argv[1] == "-h") {
     std::fputs(usage_text, argv.size() < 2 ? stderr : stdout);
-    return argv.size() < 2 ? 1 : 0;
+    return finish_standard_output(argv.size() < 2 ? 1 : 0);
   }
   const auto it = command_table().find(argv[1]);
   if (it == command_table().end()) {
@@ -48,7 +49,8 @@ int run_tool(const std::vector<std::string>& argv, platform& p) {
     return 1;
   }
   try {
-    return it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
+    const int status = it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
+    return finish_standard_output(status);
   } catch (const usage_error& e) {
     std::fprintf(stderr, "scenario-tool %s: %s\n%s", argv[1].c_str(), e.what(), usage_text);
     return 1;

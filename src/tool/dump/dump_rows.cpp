@@ -1,11 +1,14 @@
-// Tabulating decoded cells, item rows and plan points.
+// Decoding cells, item rows and plan points row by row.
 #include "tool/dump/dump_rows.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cstring>
 
+#include "formats/binary_limits.h"
 #include "formats/cell_file.h"
+#include "formats/decode_error.h"
 #include "formats/item_file.h"
-#include "formats/plan_file.h"
+#include "formats/le_bytes.h"
 #include "model/cell_kind.h"
 #include "model/item_record.h"
 #include "tool/text/json_text.h"
@@ -14,21 +17,198 @@ namespace scn::tool {
 
 namespace {
 
-dump_field num(long long v) {
-  return {std::to_string(v), dump_field::type::number};
-}
-dump_field str(std::string s) {
-  return {std::move(s), dump_field::type::string};
+void set_num(dump_field& f, long long v) {
+  char buf[24];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  f.text.assign(buf, r.ptr);
+  f.kind = dump_field::type::number;
 }
 
-dump_field real(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return {buf, dump_field::type::number};
+void set_str(dump_field& f, std::string s) {
+  f.text = std::move(s);
+  f.kind = dump_field::type::string;
 }
 
 bool ends_with(std::string_view s, std::string_view tail) {
   return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+// Reads a cursor through a buffer, counting the bytes taken.
+class byte_reader {
+ public:
+  explicit byte_reader(std::unique_ptr<byte_cursor> cursor) : cursor_(std::move(cursor)) {}
+
+  // Copies up to `n` bytes; fewer only at the end of the file.
+  std::size_t take(char* to, std::size_t n) {
+    std::size_t got = 0;
+    while (got < n) {
+      if (at_ == filled_) {
+        filled_ = cursor_->read(buffer_, sizeof buffer_);
+        at_ = 0;
+        if (filled_ == 0) break;
+      }
+      const std::size_t step = std::min(n - got, filled_ - at_);
+      std::memcpy(to + got, buffer_ + at_, step);
+      at_ += step;
+      got += step;
+    }
+    offset_ += got;
+    return got;
+  }
+  std::uint64_t offset() const { return offset_; }
+  const byte_cursor& cursor() const { return *cursor_; }
+
+ private:
+  std::unique_ptr<byte_cursor> cursor_;
+  char buffer_[65536];
+  std::size_t at_ = 0;
+  std::size_t filled_ = 0;
+  std::uint64_t offset_ = 0;
+};
+
+class memory_cursor final : public byte_cursor {
+ public:
+  explicit memory_cursor(std::string_view bytes) : rest_(bytes), size_(bytes.size()) {}
+  std::size_t read(char* to, std::size_t n) override {
+    const std::size_t step = std::min(n, rest_.size());
+    std::memcpy(to, rest_.data(), step);
+    rest_.remove_prefix(step);
+    return step;
+  }
+  std::optional<std::uint64_t> size() const override { return size_; }
+
+ private:
+  std::string_view rest_;
+  std::uint64_t size_;
+};
+
+void cell_rows(const cursor_opener& open, const row_sink& sink) {
+  byte_reader in(open());
+  if (const auto size = in.cursor().size(); size && *size % cell_record_size != 0) {
+    throw decode_error(
+        *size - *size % cell_record_size,
+        "truncated cell record (" + std::to_string(*size % cell_record_size) + " of 15 bytes)");
+  }
+  dump_row row(14);
+  char record[cell_record_size];
+  for (long long i = 0;; ++i) {
+    const std::uint64_t at = in.offset();
+    const std::size_t n = in.take(record, sizeof record);
+    if (n == 0) return;
+    if (n != sizeof record) {
+      throw decode_error(at, "truncated cell record (" + std::to_string(n) + " of 15 bytes)");
+    }
+    const track_cell c = decode_cell_file(std::string_view(record, sizeof record))[0];
+    set_num(row[0], i);
+    set_num(row[1], (i - 1) * 50);
+    set_num(row[2], c.kind);
+    set_str(row[3], cell_kind_name(c.kind));
+    const long long values[] = {c.value1,         c.value2,   c.value3,   c.value4,
+                                c.timer,          c.approach, c.backdrop, c.speed_limit * 5,
+                                c.gradient - 100, c.adhesion};
+    for (std::size_t k = 0; k < std::size(values); ++k) set_num(row[4 + k], values[k]);
+    sink(row);
+  }
+}
+
+void item_rows_of(const cursor_opener& open, const row_sink& sink) {
+  // The whole file, which its format bounds, decoded at once.
+  byte_reader in(open());
+  std::string bytes;
+  char chunk[4096];
+  while (bytes.size() <= max_item_file_bytes) {
+    const std::size_t n = in.take(chunk, sizeof chunk);
+    if (n == 0) break;
+    bytes.append(chunk, n);
+  }
+  if (bytes.size() > max_item_file_bytes) {
+    throw decode_error(max_item_file_bytes, "more bytes than any item file has");
+  }
+  const auto items = decode_item_file(bytes);
+  dump_row row(18);
+  for (int r = 0; r < item_rows; ++r) {
+    const auto& i = items[static_cast<std::size_t>(r)];
+    item_record text_only;
+    text_only.text = i.text;
+    set_num(row[0], r);
+    set_str(row[1], item_role(r, i == item_record{}, i == text_only));
+    const long long head[] = {i.kind, i.start, i.end, i.position, i.flag_a};
+    for (std::size_t k = 0; k < std::size(head); ++k) set_num(row[2 + k], head[k]);
+    set_str(row[7], cp1252_to_utf8(i.text));
+    const long long tail[] = {i.word_a, i.word_b, i.word_c, i.word_d, i.word_e,
+                              i.flag_b, i.flag_c, i.flag_d, i.flag_e, i.number};
+    for (std::size_t k = 0; k < std::size(tail); ++k) set_num(row[8 + k], tail[k]);
+    sink(row);
+  }
+}
+
+struct plan_element {
+  std::uint16_t tag = plan_tag_empty;
+  double value = 0;
+};
+
+// The next element, or false at the end of the file.
+bool next_element(byte_reader& in, plan_element& e) {
+  const std::uint64_t at = in.offset();
+  char bytes[10];
+  const std::size_t n = in.take(bytes, 2);
+  if (n == 0) return false;
+  if (n < 2) throw decode_error(at, "truncated element tag");
+  e.tag = get_u16(std::string_view(bytes, 2), 0);
+  if (e.tag != plan_tag_empty && e.tag != plan_tag_integer && e.tag != plan_tag_real) {
+    throw decode_error(at, "unknown element tag " + std::to_string(e.tag));
+  }
+  const std::size_t payload = e.tag == plan_tag_empty ? 0 : e.tag == plan_tag_integer ? 2 : 8;
+  if (in.take(bytes + 2, payload) != payload) throw decode_error(at, "truncated element payload");
+  const std::string_view all(bytes, 2 + payload);
+  e.value = e.tag == plan_tag_integer ? 1.0 * get_i16(all, 2)
+            : e.tag == plan_tag_real  ? get_f64(all, 2)
+                                      : 0.0;
+  return true;
+}
+
+void set_element(dump_field& tag, dump_field& value, const plan_element& e) {
+  set_str(tag, e.tag == plan_tag_empty     ? "empty"
+               : e.tag == plan_tag_integer ? "integer"
+                                           : "double");
+  if (e.tag == plan_tag_empty) {
+    value.text.clear();
+    value.kind = dump_field::type::null;
+  } else {
+    value.text = shortest_number(e.value);
+    value.kind = dump_field::type::number;
+  }
+}
+
+// The plan file holds every point's first coordinate, then every point's
+// second: one pass counts and checks the elements, then two readers walk
+// the two blocks side by side.
+void plan_rows(const cursor_opener& open, const row_sink& sink) {
+  std::uint64_t elements = 0;
+  {
+    byte_reader in(open());
+    plan_element e;
+    while (next_element(in, e)) ++elements;
+    if (elements == 0 || elements % 2 != 0) {
+      throw decode_error(in.offset(), "the two coordinate blocks differ in length (" +
+                                          std::to_string(elements) + " elements)");
+    }
+  }
+  const std::uint64_t points = elements / 2;
+  byte_reader first(open());
+  byte_reader second(open());
+  plan_element x, y;
+  for (std::uint64_t i = 0; i < points; ++i) next_element(second, y);
+  dump_row row(5);
+  for (std::uint64_t i = 0; i < points; ++i) {
+    if (!next_element(first, x) || !next_element(second, y)) {
+      throw decode_error(second.offset(), "the file changed while it was read");
+    }
+    set_num(row[0], static_cast<long long>(i));
+    set_element(row[1], row[2], x);
+    set_element(row[3], row[4], y);
+    sink(row);
+  }
 }
 
 }  // namespace
@@ -39,20 +219,14 @@ binary_kind kind_of_file(std::string_view name) {
   return binary_kind::cells;
 }
 
-dump_table dump_cells(std::string_view bytes) {
-  dump_table t{"cells",
-               {"cell", "position_m", "kind", "kind_name", "value1", "value2", "value3", "value4",
-                "timer", "approach", "backdrop", "speed_kmh", "gradient_permille", "adhesion"},
-               {}};
-  const auto cells = decode_cell_file(bytes);
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const auto& c = cells[i];
-    t.rows.push_back({num(static_cast<long long>(i)), num((static_cast<long long>(i) - 1) * 50),
-                      num(c.kind), str(cell_kind_name(c.kind)), num(c.value1), num(c.value2),
-                      num(c.value3), num(c.value4), num(c.timer), num(c.approach), num(c.backdrop),
-                      num(c.speed_limit * 5), num(c.gradient - 100), num(c.adhesion)});
-  }
-  return t;
+const char* kind_noun(binary_kind kind) {
+  return kind == binary_kind::plan ? "plan" : kind == binary_kind::items ? "item" : "cell";
+}
+
+std::uint64_t largest_file(binary_kind kind) {
+  return kind == binary_kind::plan    ? max_plan_file_bytes
+         : kind == binary_kind::items ? max_item_file_bytes
+                                      : max_cell_file_bytes;
 }
 
 const char* item_role(int row, bool row_is_empty, bool only_text) {
@@ -64,41 +238,36 @@ const char* item_role(int row, bool row_is_empty, bool only_text) {
   return only_text ? "board text" : "station";
 }
 
-dump_table dump_items(std::string_view bytes) {
-  dump_table t{
-      "items",
-      {"row", "role", "kind", "start", "end", "position", "flag_a", "text", "word_a", "word_b",
-       "word_c", "word_d", "word_e", "flag_b", "flag_c", "flag_d", "flag_e", "number"},
-      {}};
-  const auto items = decode_item_file(bytes);
-  for (int r = 0; r < item_rows; ++r) {
-    const auto& i = items[static_cast<std::size_t>(r)];
-    item_record text_only;
-    text_only.text = i.text;
-    const bool empty = i == item_record{};
-    t.rows.push_back({num(r), str(item_role(r, empty, i == text_only)), num(i.kind), num(i.start),
-                      num(i.end), num(i.position), num(i.flag_a), str(cp1252_to_utf8(i.text)),
-                      num(i.word_a), num(i.word_b), num(i.word_c), num(i.word_d), num(i.word_e),
-                      num(i.flag_b), num(i.flag_c), num(i.flag_d), num(i.flag_e), num(i.number)});
-  }
-  return t;
+cursor_opener memory_bytes(std::string_view bytes) {
+  return [bytes] { return std::make_unique<memory_cursor>(bytes); };
 }
 
-dump_table dump_plan(std::string_view bytes) {
-  dump_table t{"plan", {"point", "x_tag", "x", "y_tag", "y"}, {}};
-  const auto plan = decode_plan_file(bytes);
-  auto tag_name = [](plan_tag g) {
-    return str(g == plan_tag::empty ? "empty" : g == plan_tag::integer ? "integer" : "double");
-  };
-  auto value = [&](std::size_t i, int axis) {
-    return plan.tag(i, axis) == plan_tag::empty ? dump_field{"", dump_field::type::null}
-                                                : real(plan.value(i, axis));
-  };
-  for (std::size_t i = 0; i < plan.points(); ++i) {
-    t.rows.push_back({num(static_cast<long long>(i)), tag_name(plan.tag(i, 0)), value(i, 0),
-                      tag_name(plan.tag(i, 1)), value(i, 1)});
+dump_layout layout_of(binary_kind kind) {
+  switch (kind) {
+    case binary_kind::cells:
+      return {"cells",
+              {"cell", "position_m", "kind", "kind_name", "value1", "value2", "value3", "value4",
+               "timer", "approach", "backdrop", "speed_kmh", "gradient_permille", "adhesion"}};
+    case binary_kind::items:
+      return {
+          "items",
+          {"row", "role", "kind", "start", "end", "position", "flag_a", "text", "word_a", "word_b",
+           "word_c", "word_d", "word_e", "flag_b", "flag_c", "flag_d", "flag_e", "number"}};
+    case binary_kind::plan:
+      break;
   }
-  return t;
+  return {"plan", {"point", "x_tag", "x", "y_tag", "y"}};
+}
+
+void decode_rows(binary_kind kind, const cursor_opener& open, const row_sink& sink) {
+  switch (kind) {
+    case binary_kind::cells:
+      return cell_rows(open, sink);
+    case binary_kind::items:
+      return item_rows_of(open, sink);
+    case binary_kind::plan:
+      return plan_rows(open, sink);
+  }
 }
 
 }  // namespace scn::tool

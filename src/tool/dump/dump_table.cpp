@@ -1,7 +1,8 @@
-// Rendering of decoded binary files.
+// Rendering of decoded rows, one row at a time.
 #include "tool/dump/dump_table.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "tool/text/json_text.h"
 
@@ -14,70 +15,113 @@ std::size_t display_width(const std::string& utf8) {
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-std::string csv_cell(const dump_field& f) {
-  if (f.text.find_first_of(",\"\n\r") == std::string::npos && f.text == f.text.c_str()) {
-    return f.text;
+void append_csv_cell(std::string& out, const dump_field& f) {
+  if (f.text.find_first_of(",\"\n\r") == std::string::npos &&
+      f.text.find('\0') == std::string::npos) {
+    out += f.text;
+    return;
   }
-  std::string out = "\"";
-  for (char c : f.text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return out + "\"";
+  out += '"';
+  for (char c : f.text) out += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
+  out += '"';
+}
+
+// Infinities and NaN have no JSON form: they become null there.
+bool json_number(const std::string& text) {
+  return text.find_first_of("in") == std::string::npos;
+}
+
+template <typename Text, typename IsNumber>
+void append_line(std::string& out, std::size_t columns, const std::vector<std::size_t>& widths,
+                 Text&& text_of, IsNumber&& is_number) {
+  const std::size_t start = out.size();
+  for (std::size_t c = 0; c < columns; ++c) {
+    const std::string& text = text_of(c);
+    // A file that changed between the measuring pass and this one may
+    // hold a wider text: it then goes unpadded rather than wrap around.
+    const std::size_t width = display_width(text);
+    const std::size_t pad = widths[c] > width ? widths[c] - width : 0;
+    if (c) out += "  ";
+    if (is_number(c)) out.append(pad, ' ');
+    out += text;
+    if (!is_number(c)) out.append(pad, ' ');
+  }
+  while (out.size() > start && out.back() == ' ') out.pop_back();
+  out += '\n';
 }
 
 }  // namespace
 
-std::string render_text(const dump_table& t) {
-  std::vector<std::size_t> width(t.columns.size());
-  for (std::size_t c = 0; c < t.columns.size(); ++c) width[c] = t.columns[c].size();
-  for (const auto& row : t.rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      width[c] = std::max(width[c], display_width(row[c].text));
-    }
-  }
-  auto line = [&](auto&& cell_text, auto&& is_number) {
-    std::string out;
-    for (std::size_t c = 0; c < t.columns.size(); ++c) {
-      const std::string text = cell_text(c);
-      const std::string pad(width[c] - display_width(text), ' ');
-      out += (c ? "  " : "") + (is_number(c) ? pad + text : text + pad);
-    }
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    return out + "\n";
-  };
-  std::string out =
-      line([&](std::size_t c) { return t.columns[c]; }, [](std::size_t) { return false; });
-  for (const auto& row : t.rows) {
-    out += line([&](std::size_t c) { return row[c].text; },
-                [&](std::size_t c) { return row[c].kind == dump_field::type::number; });
-  }
-  return out;
+std::string shortest_number(double v) {
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general);
+  return std::string(buf, r.ptr);
 }
 
-std::string render_csv(const dump_table& t) {
-  std::string out;
-  for (std::size_t c = 0; c < t.columns.size(); ++c) out += (c ? "," : "") + t.columns[c];
-  out += "\n";
-  for (const auto& row : t.rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) out += (c ? "," : "") + csv_cell(row[c]);
-    out += "\n";
-  }
-  return out;
+std::vector<std::size_t> text_widths(const dump_layout& layout) {
+  std::vector<std::size_t> widths(layout.columns.size());
+  for (std::size_t c = 0; c < widths.size(); ++c) widths[c] = layout.columns[c].size();
+  return widths;
 }
 
-std::string render_json(const dump_table& t) {
-  std::string out = "{\"file\": \"" + t.file_kind + "\", \"rows\": [";
-  for (std::size_t r = 0; r < t.rows.size(); ++r) {
-    out += r ? ",\n  {" : "\n  {";
-    for (std::size_t c = 0; c < t.columns.size(); ++c) {
-      const auto& f = t.rows[r][c];
-      out += (c ? ", \"" : "\"") + t.columns[c] + "\": ";
-      if (f.kind == dump_field::type::null) out += "null";
-      if (f.kind == dump_field::type::number) out += f.text;
-      // Texts are already UTF-8 here; quote them without re-reading the code page.
-      if (f.kind == dump_field::type::string) out += json_string_utf8(f.text);
-    }
-    out += "}";
+void widen_text(std::vector<std::size_t>& widths, const dump_row& row) {
+  for (std::size_t c = 0; c < row.size(); ++c) {
+    widths[c] = std::max(widths[c], display_width(row[c].text));
   }
-  return out + "\n]}\n";
+}
+
+void append_text_header(std::string& out, const dump_layout& layout,
+                        const std::vector<std::size_t>& widths) {
+  append_line(
+      out, layout.columns.size(), widths,
+      [&](std::size_t c) -> const std::string& { return layout.columns[c]; },
+      [](std::size_t) { return false; });
+}
+
+void append_text_row(std::string& out, const dump_row& row,
+                     const std::vector<std::size_t>& widths) {
+  append_line(
+      out, row.size(), widths, [&](std::size_t c) -> const std::string& { return row[c].text; },
+      [&](std::size_t c) { return row[c].kind == dump_field::type::number; });
+}
+
+void append_csv_header(std::string& out, const dump_layout& layout) {
+  for (std::size_t c = 0; c < layout.columns.size(); ++c) {
+    if (c) out += ',';
+    out += layout.columns[c];
+  }
+  out += '\n';
+}
+
+void append_csv_row(std::string& out, const dump_row& row) {
+  for (std::size_t c = 0; c < row.size(); ++c) {
+    if (c) out += ',';
+    append_csv_cell(out, row[c]);
+  }
+  out += '\n';
+}
+
+void append_json_begin(std::string& out, const dump_layout& layout) {
+  out += "{\"file\": \"" + layout.file_kind + "\", \"rows\": [";
+}
+
+void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first) {
+  out += first ? "\n  {" : ",\n  {";
+  for (std::size_t c = 0; c < layout.columns.size(); ++c) {
+    const auto& f = row[c];
+    out += c ? ", \"" : "\"";
+    out += layout.columns[c];
+    out += "\": ";
+    if (f.kind == dump_field::type::null) out += "null";
+    if (f.kind == dump_field::type::number) out += json_number(f.text) ? f.text : "null";
+    // Texts are already UTF-8 here; quote them without re-reading the code page.
+    if (f.kind == dump_field::type::string) out += json_string_utf8(f.text);
+  }
+  out += '}';
+}
+
+void append_json_end(std::string& out) {
+  out += "\n]}\n";
 }
 
 }  // namespace scn::tool

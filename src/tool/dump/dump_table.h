@@ -1,6 +1,9 @@
-// A table of decoded rows, printed as aligned text, CSV or JSON.
+// Rows of a decoded binary file, printed as aligned text, CSV or JSON as
+// they come: the text form takes the column widths from a first pass.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,14 +14,32 @@ struct dump_field {
   enum class type { number, string, null } kind = type::number;
 };
 
-struct dump_table {
+using dump_row = std::vector<dump_field>;
+using row_sink = std::function<void(const dump_row&)>;
+
+struct dump_layout {
   std::string file_kind;  // "cells", "items" or "plan"
   std::vector<std::string> columns;
-  std::vector<std::vector<dump_field>> rows;
 };
 
-std::string render_text(const dump_table& t);
-std::string render_csv(const dump_table& t);
-std::string render_json(const dump_table& t);
+// A number in its shortest form that reads back to the same double.
+std::string shortest_number(double v);
+
+// Aligned text: widths start at the column names and grow with each row
+// measured; then the header and the rows, each line without trailing blanks.
+std::vector<std::size_t> text_widths(const dump_layout& layout);
+void widen_text(std::vector<std::size_t>& widths, const dump_row& row);
+void append_text_header(std::string& out, const dump_layout& layout,
+                        const std::vector<std::size_t>& widths);
+void append_text_row(std::string& out, const dump_row& row, const std::vector<std::size_t>& widths);
+
+// CSV: a header of the column names, one line per row.
+void append_csv_header(std::string& out, const dump_layout& layout);
+void append_csv_row(std::string& out, const dump_row& row);
+
+// JSON: {"file": KIND, "rows": [ one object per row ]}.
+void append_json_begin(std::string& out, const dump_layout& layout);
+void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first);
+void append_json_end(std::string& out);
 
 }  // namespace scn::tool
