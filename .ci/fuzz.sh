@@ -2,8 +2,9 @@
 # Fuzz stage: builds the libFuzzer targets with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs them for a bounded time: the compiler
 # target over the seed corpus and the regression inputs, then each binary
-# decoder over its seeds. Any finding fails the stage: a crash, a
-# sanitizer report, a broken invariant, a timeout or running out of memory.
+# decoder over its seeds, then the language server's message layer. Any
+# finding fails the stage: a crash, a sanitizer report, a broken invariant,
+# a timeout or running out of memory.
 # New corpus entries go to a scratch directory; the committed seeds stay as
 # they are. A finding is kept under build/fuzz/findings: add it to
 # tests/fuzz/regressions once fixed, so the test binary replays it.
@@ -66,3 +67,10 @@ for kind in cells items plan; do
   fuzz "scenario_fuzz_${kind}" "$decoder_seconds" "tests/fuzz/decoders/${kind}"
 done
 echo "== fuzz stage took $(($(date +%s) - start)) s of fuzzing, no finding"
+
+# The language server's message layer: framing, JSON-RPC and the features
+# behind them, fed whole sessions cut at any point.
+start=$(date +%s)
+fuzz scenario_fuzz_lsp "${SCENARIO_LSP_FUZZ_SECONDS:-$((seconds / 4))}" -dict=tests/fuzz/lsp.dict \
+  tests/fuzz/lsp_corpus
+echo "== language server fuzzing took $(($(date +%s) - start)) s, no finding"

@@ -37,6 +37,7 @@ void run(scenario& s, platform& p, const run_files& files) {
   io.cell_file = files.cells;
   io.errore = [&p](const std::string& a) { errore(p, a); };
   io.write_file = replace_file_in_pieces;
+  io.write_placed_file = replace_file_placed;
   std::int32_t j = 1;
   memorizza_percorso(s, j, io);
 }

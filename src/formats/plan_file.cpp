@@ -1,7 +1,11 @@
 // The plan file: tagged elements, first coordinate block then second.
 #include "formats/plan_file.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <cstring>
+#include <vector>
 
 #include "formats/binary_layout.h"
 #include "formats/chunk_writer.h"
@@ -28,9 +32,9 @@ char* store_element(char* at, plan_tag tag, double value) {
   return at;
 }
 
-// One axis block. The loop keeps its place in locals and asks the chunk
-// writer for room only when the chunk is full.
-void write_axis(const track_plan& plan, int axis, chunk_writer& out) {
+// One axis block of an explicit plan. The loop keeps its place in locals
+// and asks the chunk writer for room only when the chunk is full.
+void write_explicit_axis(const track_plan& plan, int axis, chunk_writer& out) {
   const std::uint8_t* const tags = plan.tags(axis);
   const double* const values = plan.values(axis);
   const std::size_t n = plan.points();
@@ -44,12 +48,129 @@ void write_axis(const track_plan& plan, int axis, chunk_writer& out) {
   }
 }
 
+// How the points of each axis of a walked plan fall: points 0 and 1 (the
+// head), the points the walk computed, then empties to the end.
+struct walked_extent {
+  std::size_t head = 0;
+  std::size_t reals = 0;
+  std::size_t empties = 0;
+};
+
+walked_extent extent_of(const track_plan& plan) {
+  walked_extent e;
+  e.head = std::min<std::size_t>(2, plan.points());
+  if (plan.last_reached() >= 2) e.reals = static_cast<std::size_t>(plan.last_reached()) - 1;
+  e.empties = plan.points() - e.head - e.reals;
+  return e;
+}
+
+void write_head(const track_plan& plan, int axis, chunk_writer& out) {
+  char* at = out.room(2 * max_element_size);
+  for (std::size_t k = 0; k < plan.points() && k < 2; ++k) {
+    at = store_element(at, plan.tag(k, axis), axis == 1 ? static_cast<double>(k) : 0.0);
+  }
+  out.commit(at);
+}
+
+void write_reals(const double* values, std::size_t n, chunk_writer& out) {
+  std::size_t i = 0;
+  while (i < n) {
+    char* at = out.room(max_element_size);
+    const auto fit = static_cast<std::size_t>(out.limit() - at) / max_element_size;
+    const std::size_t end = i + std::min(n - i, fit);
+    for (; i < end; ++i) {
+      at = store_le<2>(at, plan_tag_real);
+      at = store_le<8>(at, std::bit_cast<std::uint64_t>(values[i]));
+    }
+    out.commit(at);
+  }
+}
+
+void write_empties(std::size_t n, chunk_writer& out) {
+  std::size_t i = 0;
+  while (i < n) {
+    char* at = out.room(2);
+    const std::size_t m = std::min(n - i, static_cast<std::size_t>(out.limit() - at) / 2);
+    std::memset(at, 0, 2 * m);
+    i += m;
+    out.commit(at + 2 * m);
+  }
+}
+
+// Points computed per step of the walker: two blocks of doubles that stay
+// in the first-level cache while they are encoded.
+constexpr std::size_t walk_block = 2048;
+
+// The blocks of a walked plan: `axes` tells which of the two coordinate
+// blocks to write and where (null: not this one). Walks the plan once.
+void write_walked(const track_plan& plan, std::array<chunk_writer*, 2> axes) {
+  const walked_extent e = extent_of(plan);
+  for (int axis = 0; axis < 2; ++axis)
+    if (axes[axis] != nullptr) write_head(plan, axis, *axes[axis]);
+  std::vector<double> points(2 * walk_block);
+  plan_walker walker(plan);
+  while (const std::size_t n =
+             walker.advance(points.data(), points.data() + walk_block, walk_block)) {
+    for (int axis = 0; axis < 2; ++axis)
+      if (axes[axis] != nullptr) write_reals(points.data() + axis * walk_block, n, *axes[axis]);
+  }
+  for (int axis = 0; axis < 2; ++axis)
+    if (axes[axis] != nullptr) write_empties(e.empties, *axes[axis]);
+}
+
+std::uint64_t axis_size(const track_plan& plan, int axis) {
+  if (plan.walked()) {
+    const walked_extent e = extent_of(plan);
+    const std::uint64_t head = plan.walk_started() ? 4 : 2;
+    return head * e.head + 10 * std::uint64_t{e.reals} + 2 * std::uint64_t{e.empties};
+  }
+  std::uint64_t n = 0;
+  const std::uint8_t* const tags = plan.tags(axis);
+  for (std::size_t i = 0; i < plan.points(); ++i) {
+    const auto t = static_cast<plan_tag>(tags[i]);
+    n += t == plan_tag::real ? 10 : t == plan_tag::integer ? 4 : 2;
+  }
+  return n;
+}
+
 }  // namespace
 
 void write_plan_file(const track_plan& plan, const piece_sink& sink) {
   chunk_writer out(sink);
-  for (int axis = 0; axis < 2; ++axis) write_axis(plan, axis, out);
+  for (int axis = 0; axis < 2; ++axis) {
+    if (plan.walked()) {
+      write_walked(plan, {axis == 0 ? &out : nullptr, axis == 1 ? &out : nullptr});
+    } else {
+      write_explicit_axis(plan, axis, out);
+    }
+  }
   out.flush();
+}
+
+void write_plan_file_placed(const track_plan& plan, const placed_sink& sink) {
+  std::uint64_t x_at = 0;
+  const piece_sink x_sink = [&](std::string_view piece) {
+    sink(x_at, piece);
+    x_at += piece.size();
+  };
+  if (!plan.walked()) {
+    write_plan_file(plan, x_sink);
+    return;
+  }
+  std::uint64_t y_at = axis_size(plan, 0);
+  const piece_sink y_sink = [&](std::string_view piece) {
+    sink(y_at, piece);
+    y_at += piece.size();
+  };
+  chunk_writer x_out(x_sink);
+  chunk_writer y_out(y_sink);
+  write_walked(plan, {&x_out, &y_out});
+  x_out.flush();
+  y_out.flush();
+}
+
+std::uint64_t plan_file_size(const track_plan& plan) {
+  return axis_size(plan, 0) + axis_size(plan, 1);
 }
 
 byte_buffer encode_plan_file(const track_plan& plan) {
@@ -62,50 +183,98 @@ namespace scn {
 
 namespace {
 
-struct plan_element {
-  plan_tag tag;
-  double value;
-};
-
-std::vector<plan_element> decode_elements(std::string_view bytes) {
-  std::vector<plan_element> out;
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    if (bytes.size() - at < 2) throw decode_error(at, "truncated element tag");
-    const std::uint16_t tag = get_u16(bytes, at);
-    const std::size_t payload = tag == plan_tag_empty ? 0 : tag == plan_tag_integer ? 2 : 8;
-    if (tag != plan_tag_empty && tag != plan_tag_integer && tag != plan_tag_real) {
-      throw decode_error(at, "unknown element tag " + std::to_string(tag));
-    }
-    if (bytes.size() - at - 2 < payload) throw decode_error(at, "truncated element payload");
-    if (tag == plan_tag_empty) out.push_back({plan_tag::empty, 0.0});
-    if (tag == plan_tag_integer) out.push_back({plan_tag::integer, 1.0 * get_i16(bytes, at + 2)});
-    if (tag == plan_tag_real) out.push_back({plan_tag::real, get_f64(bytes, at + 2)});
-    at += 2 + payload;
-  }
-  return out;
+std::size_t payload_size(std::uint16_t tag) {
+  return tag == plan_tag_empty ? 0 : tag == plan_tag_integer ? 2 : 8;
 }
+
+// Reads the elements of a plan file from its pieces in order; an element
+// may straddle two pieces. Calls on_element(index, tag, value) for each.
+class element_reader {
+ public:
+  template <typename OnElement>
+  void feed(std::string_view piece, OnElement&& on_element) {
+    while (!piece.empty()) {
+      if (!carry_.empty() || piece.size() < max_element_size) {
+        // Complete the element begun in an earlier piece a byte at a time.
+        carry_.push_back(piece.front());
+        piece.remove_prefix(1);
+        if (const std::size_t n = element_size(carry_, 0); n != 0 && carry_.size() == n) {
+          emit(carry_, 0, on_element);
+          carry_.clear();
+        }
+        continue;
+      }
+      std::size_t at = 0;
+      while (piece.size() - at >= max_element_size) at += emit(piece, at, on_element);
+      piece.remove_prefix(at);
+    }
+  }
+
+  // The end of the file: throws when it cuts an element short.
+  void finish() const {
+    if (carry_.empty()) return;
+    throw decode_error(offset_,
+                       carry_.size() < 2 ? "truncated element tag" : "truncated element payload");
+  }
+
+  std::size_t elements() const { return elements_; }
+  std::size_t offset() const { return offset_ + carry_.size(); }
+
+ private:
+  // Size of the element at `at` once its tag is there, 0 before.
+  std::size_t element_size(std::string_view in, std::size_t at) const {
+    if (in.size() - at < 2) return 0;
+    const std::uint16_t tag = get_u16(in, at);
+    if (tag != plan_tag_empty && tag != plan_tag_integer && tag != plan_tag_real) {
+      throw decode_error(offset_, "unknown element tag " + std::to_string(tag));
+    }
+    return 2 + payload_size(tag);
+  }
+
+  template <typename OnElement>
+  std::size_t emit(std::string_view in, std::size_t at, OnElement& on_element) {
+    const std::size_t n = element_size(in, at);
+    const std::uint16_t tag = get_u16(in, at);
+    if (tag == plan_tag_integer)
+      on_element(elements_, plan_tag::integer, 1.0 * get_i16(in, at + 2));
+    if (tag == plan_tag_real) on_element(elements_, plan_tag::real, get_f64(in, at + 2));
+    ++elements_;
+    offset_ += n;
+    return n;
+  }
+
+  std::string carry_;
+  std::size_t offset_ = 0;
+  std::size_t elements_ = 0;
+};
 
 }  // namespace
 
-track_plan decode_plan_file(std::string_view bytes) {
-  const auto elements = decode_elements(bytes);
-  if (elements.empty() || elements.size() % 2 != 0) {
-    throw decode_error(bytes.size(), "the two coordinate blocks differ in length (" +
-                                         std::to_string(elements.size()) + " elements)");
+track_plan decode_plan_pieces(const byte_pieces& pieces) {
+  element_reader count;
+  pieces([&count](std::string_view piece) { count.feed(piece, [](auto...) {}); });
+  count.finish();
+  const std::size_t elements = count.elements();
+  if (elements == 0 || elements % 2 != 0) {
+    throw decode_error(count.offset(), "the two coordinate blocks differ in length (" +
+                                           std::to_string(elements) + " elements)");
   }
-  const std::size_t points = elements.size() / 2;
+  const std::size_t points = elements / 2;
   track_plan plan;
   plan.dimension(static_cast<std::int32_t>(points - 1));
-  for (std::size_t i = 0; i < elements.size(); ++i) {
+  element_reader read;
+  const auto set = [&plan, points](std::size_t i, plan_tag tag, double value) {
     const int axis = i < points ? 0 : 1;
-    const std::size_t point = i % points;
-    const auto& e = elements[i];
-    if (e.tag == plan_tag::integer)
-      plan.set_integer(point, axis, static_cast<std::int16_t>(e.value));
-    if (e.tag == plan_tag::real) plan.set_real(point, axis, e.value);
-  }
+    const std::size_t point = i < points ? i : i - points;
+    if (tag == plan_tag::integer) plan.set_integer(point, axis, static_cast<std::int16_t>(value));
+    if (tag == plan_tag::real) plan.set_real(point, axis, value);
+  };
+  pieces([&](std::string_view piece) { read.feed(piece, set); });
   return plan;
+}
+
+track_plan decode_plan_file(std::string_view bytes) {
+  return decode_plan_pieces([bytes](const piece_sink& sink) { sink(bytes); });
 }
 
 }  // namespace scn

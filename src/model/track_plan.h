@@ -12,11 +12,27 @@ namespace scn {
 // Tags as the plan file records them.
 enum class plan_tag : std::uint8_t { empty = 0, integer = 2, real = 5 };
 
-// Points 0..plan_length, axes 0 and 1. Held as compact arrays (one tag byte
-// and one double per element); an integer element keeps its 16-bit value in
-// the double, which represents it exactly. The tags of both axes share one
-// array (axis 0 first), the values have one array per axis; on a long line
-// these arrays take megabytes and come from the large-page allocator.
+// One stretch of the walk that builds the plan: points `from` to `to`, each
+// from the two before it, turning by `turn` radians per metre (0: straight).
+struct plan_stretch {
+  std::int64_t from = 0;
+  std::int64_t to = 0;
+  double turn = 0;
+};
+
+// Points 0..plan_length, axes 0 and 1, in one of two forms.
+//
+// Walked: what the compiler builds. The plan holds only the stretches of its
+// walk: points 0 and 1 are the integers (0, 0) and (0, 1) once the walk has
+// started, the points the stretches reach are reals, the rest are empty.
+// Nothing grows with the line but the list of stretches; the points are
+// computed again (plan_walker) wherever they are needed, with the same
+// arithmetic, so they come out the same every time.
+//
+// Explicit: arrays of one tag byte and one double per element, for a plan
+// read back from a file or set point by point. The first set_integer or
+// set_real turns a walked plan explicit (its points are computed into the
+// arrays first); value() on a walked plan fills the arrays on first use.
 class track_plan {
  public:
   void dimension(std::int32_t plan_length);
@@ -26,23 +42,70 @@ class track_plan {
   std::size_t points() const { return points_; }
 
   plan_tag tag(std::size_t point, int axis) const {
-    return static_cast<plan_tag>(tags(axis)[point]);
+    if (explicit_)
+      return static_cast<plan_tag>(tags_[static_cast<std::size_t>(axis) * points_ + point]);
+    return walked_tag(point);
   }
-  double value(std::size_t point, int axis) const { return values_[axis][point]; }
+  double value(std::size_t point, int axis) const {
+    if (!filled_) fill_arrays();
+    return values_[static_cast<std::size_t>(axis)][point];
+  }
   void set_integer(std::size_t point, int axis, std::int16_t v);
   void set_real(std::size_t point, int axis, double v);
 
-  // The arrays of one axis, points() elements each, for the loops that walk
-  // or encode the whole plan.
-  const std::uint8_t* tags(int axis) const { return tags_.data() + axis * points_; }
-  const double* values(int axis) const { return values_[axis].data(); }
-  std::uint8_t* tags(int axis) { return tags_.data() + axis * points_; }
-  double* values(int axis) { return values_[axis].data(); }
+  // The walk. start_walk sets points 0 and 1 (where the plan has them);
+  // add_stretch appends the next stretch, which must start right after the
+  // last point reached and end inside the plan (std::invalid_argument
+  // otherwise; an empty stretch is ignored). Both keep the plan walked.
+  void start_walk();
+  void add_stretch(const plan_stretch& s);
+
+  bool walked() const { return !explicit_; }
+  bool walk_started() const { return started_; }
+  // The last point a stretch reached; 1 before the first stretch.
+  std::int64_t last_reached() const { return reached_; }
+  const std::vector<plan_stretch>& stretches() const { return stretches_; }
+
+  // The arrays of an explicit plan (filled from the walk first if needed),
+  // points() elements each, for the loops that encode the whole plan.
+  const std::uint8_t* tags(int axis) const;
+  const double* values(int axis) const;
 
  private:
+  plan_tag walked_tag(std::size_t point) const;
+  void fill_arrays() const;
+
   std::size_t points_ = 0;
-  std::vector<std::uint8_t, large_array_allocator<std::uint8_t>> tags_;
-  std::array<std::vector<double, large_array_allocator<double>>, 2> values_;
+  bool explicit_ = false;
+  bool started_ = false;
+  std::int64_t reached_ = 1;
+  std::vector<plan_stretch> stretches_;
+  // The arrays: the tags of both axes share one array (axis 0 first), the
+  // values have one array per axis. Empty until needed.
+  mutable bool filled_ = false;
+  mutable std::vector<std::uint8_t, large_array_allocator<std::uint8_t>> tags_;
+  mutable std::array<std::vector<double, large_array_allocator<double>>, 2> values_;
+};
+
+// Computes the points of a walked plan in order, a block at a time, with
+// the arithmetic of the walk: every operation rounded on its own (the build
+// forbids fused multiply-adds) and in the same order, so the values are the
+// ones the walk defines, bit for bit.
+class plan_walker {
+ public:
+  explicit plan_walker(const track_plan& plan);
+
+  // The next point to be computed.
+  std::int64_t next() const { return next_; }
+  // Computes up to `n` further points into xs and ys (points next() on);
+  // returns how many, 0 once the last point reached has been computed.
+  std::size_t advance(double* xs, double* ys, std::size_t n);
+
+ private:
+  const std::vector<plan_stretch>& stretches_;
+  std::size_t stretch_ = 0;
+  std::int64_t next_ = 2;
+  double x2_ = 0, y2_ = 0, x1_ = 0, y1_ = 1;
 };
 
 }  // namespace scn

@@ -14,7 +14,12 @@ namespace scn {
 // the item file is small and goes in one piece.
 void write_binary_files(const scenario& s, const finishing_io& io) {
   if (s.output_switch != 0 && s.plan.exists()) {
-    io.write_file(io.plan_file, [&s](const piece_sink& sink) { write_plan_file(s.plan, sink); });
+    if (io.write_placed_file) {
+      io.write_placed_file(io.plan_file,
+                           [&s](const placed_sink& sink) { write_plan_file_placed(s.plan, sink); });
+    } else {
+      io.write_file(io.plan_file, [&s](const piece_sink& sink) { write_plan_file(s.plan, sink); });
+    }
   }
   io.write_file(io.item_file, [&s](const piece_sink& sink) { sink(encode_item_file(s.items)); });
   io.write_file(io.cell_file,

@@ -26,6 +26,10 @@ struct finishing_io {
   // run replaces files on disk. The pieces can be produced only during the
   // call.
   std::function<void(const std::string&, const byte_pieces&)> write_file;
+  // Optional: writes one binary file from pieces placed at their offsets,
+  // replacing it the same way. When set, the plan file goes through it, so
+  // that its two coordinate blocks are written side by side from one walk.
+  std::function<void(const std::string&, const placed_pieces&)> write_placed_file;
   // Optional observer of what the compiler reads (the authoring tool's check).
   compile_observer* trace = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "platform/file_error.h"
 #include "platform/temporary_file.h"
@@ -68,18 +69,60 @@ void replace_file(const std::string& name, std::string_view bytes) {
 }
 
 void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces) {
+  replace_file_placed(name, [&pieces](const placed_sink& sink) {
+    std::uint64_t at = 0;
+    pieces([&](std::string_view piece) {
+      sink(at, piece);
+      at += piece.size();
+    });
+  });
+}
+
+void replace_file_placed(const std::string& name, const placed_pieces& pieces) {
   std::string why;
   const auto temporary = temporary_file::create_beside(name, why);
   if (!temporary) throw file_error(name, "create", why);
   // After a failed write the remaining pieces are dropped; the temporary
   // file goes with `temporary` on every way out, an exception included.
   bool written = true;
-  pieces([&](std::string_view piece) {
-    if (written && !temporary->write(piece, why)) written = false;
+  std::uint64_t position = 0;
+  pieces([&](std::uint64_t offset, std::string_view piece) {
+    if (!written) return;
+    if (offset != position && !temporary->seek(offset, why)) {
+      written = false;
+      return;
+    }
+    written = temporary->write(piece, why);
+    position = offset + piece.size();
   });
   if (!written) throw file_error(name, "write", why);
   if (!temporary->close(why)) throw file_error(name, "write", why);
   if (!temporary->replace_target(why)) throw file_error(name, "replace", why);
+}
+
+// Chunk in which file_in_pieces reads a file.
+constexpr std::size_t file_chunk_size = 256 * 1024;
+
+byte_pieces file_in_pieces(const std::string& name, const input_limit& limit) {
+  return [name, limit](const piece_sink& sink) {
+    errno = 0;
+    const unique_file f(std::fopen(name.c_str(), "rb"));
+    if (!f) throw file_error(name, "open", reason());
+    std::uint64_t size = 0;
+    if (size_of_open_file(f.get(), size) && size > limit.max_bytes) {
+      throw file_error(name, "read", too_large(size, limit));
+    }
+    std::setvbuf(f.get(), nullptr, _IONBF, 0);
+    const std::unique_ptr<char[]> chunk(new char[file_chunk_size]);
+    std::uint64_t used = 0;
+    std::size_t n = 0;
+    while ((n = std::fread(chunk.get(), 1, file_chunk_size, f.get())) > 0) {
+      used += n;
+      if (used > limit.max_bytes) throw file_error(name, "read", too_large(used, limit));
+      sink(std::string_view(chunk.get(), n));
+    }
+    if (std::ferror(f.get()) != 0) throw file_error(name, "read", reason());
+  };
 }
 
 }  // namespace scn

@@ -34,4 +34,13 @@ void replace_file(const std::string& name, std::string_view bytes);
 // come, so a large file is never held whole.
 void replace_file_in_pieces(const std::string& name, const byte_pieces& pieces);
 
+// The same, with each piece written at the offset it comes with.
+void replace_file_placed(const std::string& name, const placed_pieces& pieces);
+
+// The file handed out a chunk at a time, read from the start at every call
+// of the pieces, so that it is never held whole. Throws file_error when the
+// file cannot be opened or read, or has more bytes than the limit (refused
+// before any piece is handed out when its size shows it).
+byte_pieces file_in_pieces(const std::string& name, const input_limit& limit);
+
 }  // namespace scn

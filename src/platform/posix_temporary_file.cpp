@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "platform/interrupt_cleanup.h"
 #include "platform/path_parts.h"
@@ -36,6 +37,7 @@ class posix_temporary_file final : public temporary_file {
 
   bool create(std::string& reason);
   bool write(std::string_view bytes, std::string& reason) override;
+  bool seek(std::uint64_t offset, std::string& reason) override;
   bool close(std::string& reason) override;
   bool replace_target(std::string& reason) override;
   const std::string& name() const override { return name_; }
@@ -87,6 +89,18 @@ bool posix_temporary_file::write(std::string_view bytes, std::string& reason) {
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+bool posix_temporary_file::seek(std::uint64_t offset, std::string& reason) {
+  if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())) {
+    reason = "offset out of range";
+    return false;
+  }
+  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
+    reason = system_reason();
+    return false;
   }
   return true;
 }

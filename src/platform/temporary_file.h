@@ -6,6 +6,7 @@
 // away (an exception included) and when an interrupt ends the process.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,8 +22,13 @@ class temporary_file {
   static std::unique_ptr<temporary_file> create_beside(const std::string& target,
                                                        std::string& reason);
 
-  // Appends the bytes; false with the reason when the system refused them.
+  // Writes the bytes where the last write ended, or where seek() placed the
+  // next one; false with the reason when the system refused them.
   virtual bool write(std::string_view bytes, std::string& reason) = 0;
+
+  // The next write goes to `offset` from the start of the file (beyond the
+  // end leaves a gap that a later write fills).
+  virtual bool seek(std::uint64_t offset, std::string& reason) = 0;
 
   // Closes the file (its last write may fail here) and gives it the
   // permission bits of the file it replaces, if that is a regular file.

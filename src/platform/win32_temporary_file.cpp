@@ -24,6 +24,7 @@ class win32_temporary_file final : public temporary_file {
 
   bool create(const std::string& directory, std::string& reason);
   bool write(std::string_view bytes, std::string& reason) override;
+  bool seek(std::uint64_t offset, std::string& reason) override;
   bool close(std::string& reason) override;
   bool replace_target(std::string& reason) override;
   const std::string& name() const override { return name_; }
@@ -70,6 +71,16 @@ bool win32_temporary_file::write(std::string_view bytes, std::string& reason) {
       return false;
     }
     bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool win32_temporary_file::seek(std::uint64_t offset, std::string& reason) {
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  if (offset > 0x7FFFFFFFFFFFFFFFull || !SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN)) {
+    reason = win32_system_message(GetLastError());
+    return false;
   }
   return true;
 }

@@ -1,19 +1,21 @@
 // SVG markup helpers for the route plot.
 #include "plot/svg_writer.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace scn::plot {
 
+// One decimal, correctly rounded (what "%.1f" prints), without a ".0".
 std::string num(double v) {
   if (!std::isfinite(v)) return "0";
   const double rounded = std::nearbyint(v * 10.0) / 10.0;
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%.1f", rounded == 0.0 ? 0.0 : rounded);
-  std::string s(buffer);
-  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.resize(s.size() - 2);
-  return s;
+  char buffer[400];  // room for the largest double in fixed notation
+  const auto r = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0.0 ? 0.0 : rounded,
+                               std::chars_format::fixed, 1);
+  std::size_t n = static_cast<std::size_t>(r.ptr - buffer);
+  if (n > 2 && buffer[n - 2] == '.' && buffer[n - 1] == '0') n -= 2;
+  return std::string(buffer, n);
 }
 
 void svg_writer::open(std::string_view tag, std::string_view attrs) {

@@ -22,6 +22,29 @@ TEST(KeywordTests, SubstringWithAndWithoutCase) {
   EXPECT_FALSE(contains_nocase("\xC0", "\xE0"));  // only ASCII letters fold
 }
 
+// The word at the very start and end of the field, a near match before the
+// real one, a field shorter than the word, and first characters that are
+// not letters.
+TEST(KeywordTests, SubstringWithoutCaseAtTheEdges) {
+  const struct {
+    const char* field;
+    const char* word;
+    bool found;
+  } cases[] = {
+      {"Pendenza", "pendenza", true},
+      {"xxPENDENZA", "pendenza", true},
+      {"pendenz", "pendenza", false},
+      {"pendenzpendenza", "pendenza", true},
+      {"PENDENZ A", "pendenza", false},
+      {"", "a", false},
+      {"[Generale]", "[generale]", true},
+      {"ripetizione 9", "9", true},
+      {"curva@", "`", false},
+      {"Zz", "zZ", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(contains_nocase(c.field, c.word), c.found) << c.field;
+}
+
 // Every keyword read_keyword returns from `bytes` until it returns nothing.
 std::vector<std::string> keywords(std::string_view bytes, int max_dashes) {
   field_reader in(bytes);

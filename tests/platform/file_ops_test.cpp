@@ -21,6 +21,23 @@ TEST(ReplaceFile, LeavesExactlyTheNewBytesAndNoOtherFile) {
   EXPECT_EQ(test::files_in(dir.path()), std::vector<std::string>{"plan.dat"});
 }
 
+// Pieces placed out of order (the second block of a file before the first
+// is complete) land at their offsets, and a longer old file leaves no tail.
+TEST(ReplaceFile, PlacedPiecesLandAtTheirOffsets) {
+  test::scratch_dir dir;
+  const fs::path target = dir / "plan.dat";
+  test::write_bytes(target, std::string(5000, 'x'));
+  replace_file_placed(target.string(), [](const placed_sink& sink) {
+    sink(0, "ab");
+    sink(6, "gh");
+    sink(2, "cd");
+    sink(8, "ij");
+    sink(4, "ef");
+  });
+  EXPECT_EQ(test::read_bytes(target), "abcdefghij");
+  EXPECT_EQ(test::files_in(dir.path()), std::vector<std::string>{"plan.dat"});
+}
+
 TEST(ReplaceFile, FailureNamesTheFileAndCauseAndRemovesTheTemporary) {
   test::scratch_dir dir;
   const fs::path target = dir / "cells.dat";

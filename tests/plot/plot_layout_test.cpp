@@ -58,5 +58,47 @@ TEST(LabelPlacer, TakesTheFirstFreeCandidateAndAvoidsEarlierLabels) {
   EXPECT_EQ(placer.place(candidates), 0u);  // only the obstacle is left as cheapest
 }
 
+// The grid finds exactly what a test of every label and obstacle finds:
+// boxes of all sizes, on cell edges, beyond the bounds and huge.
+TEST(LabelPlacer, CostEqualsTheSumOverEverything) {
+  const label_box bounds{-40, 10, 960, 610};
+  label_placer placer(bounds);
+  std::vector<std::pair<label_box, double>> obstacles;
+  std::vector<label_box> labels;
+  std::uint32_t seed = 12345;
+  const auto next = [&seed](double lo, double hi) {
+    seed = seed * 1664525u + 1013904223u;
+    return lo + (hi - lo) * static_cast<double>(seed >> 8) / static_cast<double>(1u << 24);
+  };
+  const auto random_box = [&]() {
+    const double w = next(0, 1) < 0.05 ? next(500, 3000) : next(0.5, 60);
+    return box_around(next(-200, 1100), next(-100, 800), w, next(0.5, 30));
+  };
+  const auto brute_cost = [&](const label_box& b) {
+    double c = 0;
+    for (const auto& l : labels) c += l.overlaps(b) ? 1000 : 0;
+    if (b.x0 < bounds.x0 || b.y0 < bounds.y0 || b.x1 > bounds.x1 || b.y1 > bounds.y1) c += 500;
+    for (const auto& [o, w] : obstacles) c += o.overlaps(b) ? w : 0;
+    return c;
+  };
+  // A box that ends exactly where a grid cell begins touches nothing there.
+  obstacles.push_back({{-40, 10, 70.9375, 20}, 0.3});
+  placer.add_obstacle(obstacles.back().first, 0.3);
+  for (int i = 0; i < 400; ++i) {
+    const label_box b = random_box();
+    const double w = next(0.1, 3);
+    obstacles.push_back({b, w});
+    placer.add_obstacle(b, w);
+  }
+  for (int i = 0; i < 300; ++i) {
+    std::vector<label_box> candidates;
+    for (int k = 0; k < 4; ++k) candidates.push_back(random_box());
+    for (const auto& c : candidates) ASSERT_EQ(placer.cost(c), brute_cost(c)) << i;
+    labels.push_back(candidates[placer.place(candidates)]);
+  }
+  const label_box edge{70.9375, 15, 80, 25};
+  EXPECT_EQ(placer.cost(edge), brute_cost(edge));
+}
+
 }  // namespace
 }  // namespace scn::plot

@@ -9,8 +9,8 @@
 
 #include <chrono>
 
-#include "model/track_plan.h"
 #include "formats/plan_file.h"
+#include "model/track_plan.h"
 #include "robustness/fault_support.h"
 #include "support/process.h"
 

@@ -73,6 +73,10 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     replace_file_in_pieces(name, pieces);
     result.files.push_back(base_name(name));
   };
+  io.write_placed_file = [&](const std::string& name, const placed_pieces& pieces) {
+    replace_file_placed(name, pieces);
+    result.files.push_back(base_name(name));
+  };
   int fatal_status = 0;
   try {
     memorizza_percorso(s, j, io);

@@ -35,7 +35,9 @@ std::string must_read(const std::string& name) {
 // The model as the binary files hold it: cells, items and, if given, the plan.
 void load_binary(scenario& s, const std::vector<std::string>& names) {
   for (const auto& name : names) {
-    const std::string bytes = must_read(name);
+    if (!file_exists(name)) throw file_error(name, "read", "No such file");
+    // The plan file, by far the largest, is decoded as it is read.
+    const std::string bytes = kind_of_file(name) == binary_kind::plan ? "" : must_read(name);
     try {
       switch (kind_of_file(name)) {
         case binary_kind::cells:
@@ -45,7 +47,8 @@ void load_binary(scenario& s, const std::vector<std::string>& names) {
           s.items = decode_item_file(bytes);
           break;
         case binary_kind::plan:
-          s.plan = decode_plan_file(bytes);
+          s.plan = decode_plan_pieces(
+              file_in_pieces(name, {largest_file(binary_kind::plan), "a plan file"}));
           break;
       }
     } catch (const decode_error& e) {

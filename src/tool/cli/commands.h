@@ -13,6 +13,7 @@ int command_compile(const std::vector<std::string>& args, platform& p);
 int command_check(const std::vector<std::string>& args, platform& p);
 int command_dump(const std::vector<std::string>& args, platform& p);
 int command_plot(const std::vector<std::string>& args, platform& p);
+int command_lsp(const std::vector<std::string>& args, platform& p);
 
 // Dispatches "scenario-tool COMMAND ARGS..."; prints usage on a bad call.
 int run_tool(const std::vector<std::string>& argv, platform& p);

@@ -16,7 +16,7 @@ using command_fn = int (*)(const std::vector<std::string>&, platform&);
 const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
       {"sources", command_sources}, {"compile", command_compile}, {"check", command_check},
-      {"dump", command_dump},       {"plot", command_plot},
+      {"dump", command_dump},       {"plot", command_plot},       {"lsp", command_lsp},
   };
   return table;
 }
@@ -34,7 +34,9 @@ constexpr const char* usage_text =
     "      decode a cell file (.dat), an item file (.sim) or a plan file (_linea.dat)\n"
     "  plot LINE TRAIN --out FILE.svg\n"
     "  plot CELLS.dat ITEMS.sim [LINE_linea.dat] --out FILE.svg\n"
-    "      draw the plan and the profile of a scenario\n";
+    "      draw the plan and the profile of a scenario\n"
+    "  lsp [--stdio]\n"
+    "      serve the language server protocol on standard input and output\n";
 
 }  // namespace
 
