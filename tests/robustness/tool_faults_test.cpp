@@ -60,19 +60,50 @@ TEST(ToolFaults, OutputNameTakenByADirectoryStopsThereWithNoTemporaryLeft) {
   EXPECT_EQ(test::temporaries_in(dir / "out"), std::vector<std::string>{});
 }
 
-// A description that is not there at all is no file-system failure: the
-// compiler records it (status 101) and, with no model, nothing is written.
-TEST(ToolFaults, MissingLineDescriptionIsAStatusAndWritesNothing) {
+// A description that is not there at all is an input that cannot be used,
+// not a status of the compile: exit status 1, the file and the reason named,
+// and nothing written.
+TEST(ToolFaults, MissingLineDescriptionIsAnErrorAndWritesNothing) {
   test::scratch_dir dir;
   write_sources(dir.path());
   fs::remove(dir / test::line_description_name);
   fs::create_directory(dir / "out");
   test::plant_old_files(dir / "out", test::binary_names());
   const auto r = test::run_in(dir.path(), compile_command());
-  EXPECT_EQ(r.exit_status, 2) << r.errors;
-  EXPECT_NE(r.errors.find("status 101"), std::string::npos) << r.errors;
+  EXPECT_EQ(r.exit_status, 1) << r.errors;
+  EXPECT_NE(r.errors.find("cannot open " + std::string(test::line_description_name) +
+                          ": No such file or directory"),
+            std::string::npos)
+      << r.errors;
   test::expect_old_files(dir / "out", test::binary_names());
   EXPECT_EQ(test::temporaries_in(dir / "out"), std::vector<std::string>{});
+}
+
+// An output folder the system will not let the tool write into is named
+// with the system's reason before the compile runs; with --json the error
+// says the same, and nothing is written.
+TEST(ToolFaults, ReadOnlyOutputFolderIsAnErrorBeforeAnyOutput) {
+  std::string prefix;
+  if (!test::unprivileged_prefix(prefix)) GTEST_SKIP() << "no way to run without privileges";
+  test::scratch_dir dir;
+  write_sources(dir.path());
+  fs::create_directory(dir / "out");
+  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions(dir / "out", fs::perms::owner_read | fs::perms::owner_exec |
+                                   fs::perms::group_read | fs::perms::group_exec |
+                                   fs::perms::others_read | fs::perms::others_exec);
+  for (const std::string where : {"out", "out/deeper"}) {
+    const auto r =
+        test::run_in(dir.path(), prefix + tool() + " compile " + test::line_description_name + " " +
+                                     test::train_description_name + " --out " + where + " --json");
+    EXPECT_EQ(r.exit_status, 1) << where << r.errors;
+    EXPECT_NE(r.errors.find("cannot write into out: Permission denied"), std::string::npos)
+        << r.errors;
+    EXPECT_NE(r.output.find("\"error\":\"cannot write into out: Permission denied\""),
+              std::string::npos)
+        << r.output;
+    EXPECT_EQ(test::files_in(dir / "out"), std::vector<std::string>{});
+  }
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST(DumpStream, JsonHasNoNumberForNaNOrInfinity) {
   std::string out;
   append_json_row(out, layout, {{shortest_number(std::nan("")), dump_field::type::number}}, true);
   append_json_row(out, layout, {{shortest_number(-INFINITY), dump_field::type::number}}, false);
-  EXPECT_EQ(out, "\n  {\"x\": null},\n  {\"x\": null}");
+  EXPECT_EQ(out, "\n  {\"x\":null},\n  {\"x\":null}");
 }
 
 }  // namespace

@@ -106,11 +106,13 @@ check_tools_match_linux() {
       [[ -f "$train" ]] || continue
       compare_tool_compile "$line" "$train" --json
       compare_tool_compile "$line" "$train" --json --no-plan
+      compare_tool_compile "$line" "$train" --json --as-program
       pairs=$((pairs + 1))
     done
   done < <(find "$FIXTURES" -name '*_linea.txt' | sort)
   ((pairs > 0)) || fail "no fixture pair NAME_linea.txt with NAME_*-.txt under $FIXTURES"
-  echo "scenario-tool.exe compile --json (with and without the plan) matched the Linux tool" \
+  echo "scenario-tool.exe compile --json (with and without the plan, strict and as the" \
+    "program) matched the Linux tool" \
     "on $pairs fixture pairs"
 }
 

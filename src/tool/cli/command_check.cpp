@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "platform/file_error.h"
-#include "platform/file_ops.h"
 #include "tool/check/check_findings.h"
 #include "tool/check/source_lines.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
+#include "tool/cli/input_files.h"
 #include "tool/cli/memory_compile.h"
 #include "tool/cli/options.h"
 #include "tool/cli/output_safety.h"
@@ -24,7 +24,7 @@ struct checked_file {
 };
 
 checked_file read_checked(const std::string& name) {
-  checked_file f{name, read_file(name), {}};
+  checked_file f{name, read_input(name), {}};
   if (f.bytes) {
     for (auto& line : split_lines(*f.bytes)) f.lines.emplace_back(line);
   }
@@ -48,7 +48,7 @@ void print_finding(const finding& f, const checked_file& file) {
 }  // namespace
 
 int command_check(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--line-name", "--train-number"}, 2, 2});
+  const auto o = parse_options(args, "check");
   const auto id = identity_for(o, o.positional[0], o.positional[1]);
   require_standard_output_apart_from_inputs(o.positional);
   const checked_file line = read_checked(o.positional[0]);

@@ -89,7 +89,7 @@ void print_rows(binary_kind kind, const cursor_opener& open, const std::string& 
 }  // namespace
 
 int command_dump(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--format"}, 1, 1});
+  const auto o = parse_options(args, "dump");
   const std::string format = o.value_or("--format", "text");
   if (format != "text" && format != "csv" && format != "json") {
     throw usage_error("unknown format " + format + " (text, csv or json)");

@@ -7,7 +7,7 @@ namespace scn::tool {
 
 int command_lsp(const std::vector<std::string>& args, platform&) {
   // Editors commonly pass "--stdio"; it is the only transport.
-  parse_options(args, {{"--stdio"}, {}, 0, 0});
+  parse_options(args, "lsp");
   const lsp::disk_files files;
   return lsp::serve_stdio(files);
 }

@@ -2,15 +2,19 @@
 // (compiled in memory) or from its binary files.
 #include <cstdio>
 
+#include "catalogue/status_catalogue.h"
 #include "formats/cell_file.h"
 #include "formats/decode_error.h"
 #include "formats/item_file.h"
 #include "formats/plan_file.h"
+#include "pipeline/fatal_report.h"
 #include "platform/file_error.h"
 #include "platform/file_ops.h"
 #include "plot/plot_svg.h"
+#include "plot/png_render.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
+#include "tool/cli/input_files.h"
 #include "tool/cli/memory_compile.h"
 #include "tool/cli/options.h"
 #include "tool/cli/output_safety.h"
@@ -24,12 +28,43 @@ bool is_description(const std::string& name) {
   return name.size() >= 4 && name.compare(name.size() - 4, 4, ".txt") == 0;
 }
 
+// A binary input, refused unread when larger than any file of its kind.
 std::string must_read(const std::string& name) {
   const binary_kind kind = kind_of_file(name);
   const std::string what = std::string("a ") + kind_noun(kind) + " file";
-  auto bytes = read_file(name, {largest_file(kind), what.c_str()});
-  if (!bytes) throw file_error(name, "read", "No such file");
-  return std::move(*bytes);
+  return read_input(name, {largest_file(kind), what.c_str()});
+}
+
+std::string lower_extension(const std::string& name) {
+  const auto base = name.find_last_of("/\\");
+  const auto dot = name.rfind('.');
+  if (dot == std::string::npos || (base != std::string::npos && dot < base)) return "";
+  std::string ext = name.substr(dot + 1);
+  for (auto& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return ext;
+}
+
+// The picture in the format the output name asks for.
+std::string picture_bytes(const scenario& s, const std::string& out) {
+  const std::string ext = lower_extension(out);
+  if (ext == "svg") return plot::render_plot_svg(s);
+  std::string why;
+  if (const auto png = plot::render_png(plot::render_plot_svg(s), why)) return *png;
+  throw file_error(out, "write", why);
+}
+
+// What a scenario compiled from descriptions left to say besides the picture.
+int compile_warning(const memory_compile& compiled) {
+  const scenario& s = compiled.s;
+  if (!compiled.fatal_error.empty()) {
+    std::fprintf(stderr, "scenario-tool: warning: the stamping stopped with%s\n",
+                 error_message(compiled.fatal_error).c_str());
+    return 2;
+  }
+  if (s.status_code == 0) return 0;
+  std::fprintf(stderr, "scenario-tool: warning: %s (drawn with a banner)\n",
+               describe_status(s.status_code, s.status_position).c_str());
+  return 2;
 }
 
 // The model as the binary files hold it: cells, items and, if given, the plan.
@@ -65,22 +100,32 @@ void load_binary(scenario& s, const std::vector<std::string>& names) {
 }  // namespace
 
 int command_plot(const std::vector<std::string>& args, platform&) {
-  const auto o = parse_options(args, {{}, {"--out", "--line-name", "--train-number"}, 2, 3});
+  const auto o = parse_options(args, "plot");
   const std::string out = o.value_or("--out", "");
-  if (out.empty()) throw usage_error("plot needs --out FILE.svg");
+  if (out.empty()) throw usage_error("plot needs --out FILE.svg or --out FILE.png");
   require_output_names_usable({out}, "--out");
   require_outputs_apart_from_inputs({out}, o.positional);
+  const std::string ext = lower_extension(out);
+  if (ext != "svg" && ext != "png") {
+    throw usage_error("--out " + out + ": the picture's name must end in .svg or .png");
+  }
+  if (ext == "png" && !plot::png_rendering_available()) {
+    throw file_error(out, "write", "this build cannot write PNG; write .svg instead");
+  }
   memory_compile compiled;
+  int status = 0;
   if (is_description(o.positional[0])) {
     if (o.positional.size() != 2) throw usage_error("plot takes LINE and TRAIN descriptions");
     const auto id = identity_for(o, o.positional[0], o.positional[1]);
-    compile_in_memory(compiled, id, read_file(o.positional[0]), read_file(o.positional[1]),
-                      nullptr);
+    const std::string line = read_input(o.positional[0]);
+    const std::string train = read_input(o.positional[1]);
+    compile_in_memory(compiled, id, line, train, nullptr);
+    status = compile_warning(compiled);
   } else {
     load_binary(compiled.s, o.positional);
   }
-  replace_file(out, plot::render_plot_svg(compiled.s));
-  return 0;
+  replace_file(out, picture_bytes(compiled.s, out));
+  return status;
 }
 
 }  // namespace scn::tool

@@ -1,5 +1,5 @@
 // Command-line options of the authoring tool: positional arguments, flags
-// and options with a value, checked against what each command accepts.
+// and options with a value, checked against the command's help entry.
 #pragma once
 
 #include <map>
@@ -8,10 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "tool/cli/command_help.h"
+
 namespace scn::tool {
 
+// A command line the command cannot run with; the message says why.
 struct usage_error : std::runtime_error {
   using std::runtime_error::runtime_error;
+};
+
+// "--help" or "-h" was given: the command prints its help and does nothing else.
+struct help_requested {
+  const command_help* command;
 };
 
 struct options {
@@ -23,14 +31,12 @@ struct options {
   std::string value_or(const std::string& name, const std::string& fallback) const;
 };
 
-struct accepted_options {
-  std::set<std::string> flags;        // e.g. "--json"
-  std::set<std::string> with_values;  // e.g. "--out"
-  std::size_t min_positional = 0;
-  std::size_t max_positional = 0;
-};
+// Parses the arguments after the command name against the options and the
+// number of arguments of `command`; throws usage_error (naming the closest
+// valid option for an unknown one) or help_requested.
+options parse_options(const std::vector<std::string>& args, const command_help& command);
 
-// Parses the arguments after the command name; throws usage_error.
-options parse_options(const std::vector<std::string>& args, const accepted_options& accepted);
+// The same for the command of that name in the help table.
+options parse_options(const std::vector<std::string>& args, std::string_view command);
 
 }  // namespace scn::tool

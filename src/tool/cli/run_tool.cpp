@@ -1,11 +1,15 @@
-// Dispatch of the authoring tool's subcommands.
+// Dispatch of the authoring tool's subcommands, with the help and version
+// answers that every command shares.
 #include <cstdio>
 #include <map>
 
 #include "platform/file_error.h"
+#include "tool/cli/closest_name.h"
+#include "tool/cli/command_help.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/options.h"
 #include "tool/cli/standard_output.h"
+#include "tool/cli/tool_version.h"
 
 namespace scn::tool {
 
@@ -13,48 +17,71 @@ namespace {
 
 using command_fn = int (*)(const std::vector<std::string>&, platform&);
 
+int command_help_of(const std::vector<std::string>& args, platform&);
+
 const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
       {"sources", command_sources}, {"compile", command_compile}, {"check", command_check},
-      {"dump", command_dump},       {"plot", command_plot},       {"lsp", command_lsp},
+      {"dump", command_dump},       {"plot", command_plot},       {"new", command_new},
+      {"lsp", command_lsp},         {"help", command_help_of},
   };
   return table;
 }
 
-constexpr const char* usage_text =
-    "usage: scenario-tool COMMAND ...\n"
-    "  sources [--out DIR]\n"
-    "      write the embedded scenario's five text files\n"
-    "  compile LINE TRAIN [--out DIR] [--line-name NAME] [--train-number NUMBER]\n"
-    "          [--no-plan] [--json]\n"
-    "      compile a line and a train description into the three binary files\n"
-    "  check LINE TRAIN\n"
-    "      compile in memory and explain every problem found\n"
-    "  dump FILE [--format text|csv|json]\n"
-    "      decode a cell file (.dat), an item file (.sim) or a plan file (_linea.dat)\n"
-    "  plot LINE TRAIN --out FILE.svg\n"
-    "  plot CELLS.dat ITEMS.sim [LINE_linea.dat] --out FILE.svg\n"
-    "      draw the plan and the profile of a scenario\n"
-    "  lsp [--stdio]\n"
-    "      serve the language server protocol on standard input and output\n";
+std::string unknown_command_message(const std::string& typed) {
+  std::vector<std::string> names;
+  for (const auto& [name, fn] : command_table()) names.push_back(name);
+  std::string message = "scenario-tool: unknown command \"" + typed + "\"";
+  if (const auto near = closest_name(typed, names)) message += " (did you mean \"" + *near + "\"?)";
+  return message + "\nRun \"scenario-tool --help\" for the list of commands.\n";
+}
+
+int command_help_of(const std::vector<std::string>& args, platform&) {
+  const auto o = parse_options(args, "help");
+  if (o.positional.empty()) {
+    std::fputs(render_tool_overview().c_str(), stdout);
+    return 0;
+  }
+  const command_help* c = find_command_help(o.positional[0]);
+  if (c == nullptr) {
+    std::fputs(unknown_command_message(o.positional[0]).c_str(), stderr);
+    return 1;
+  }
+  std::fputs(render_command_help(*c).c_str(), stdout);
+  return 0;
+}
 
 }  // namespace
 
 int run_tool(const std::vector<std::string>& argv, platform& p) {
-  if (argv.size() < 2 || argv[1] == "--help" || argv[1] == "-h") {
-    std::fputs(usage_text, argv.size() < 2 ? stderr : stdout);
-    return finish_standard_output(argv.size() < 2 ? 1 : 0);
+  if (argv.size() < 2) {
+    std::fputs(render_tool_overview().c_str(), stderr);
+    return 1;
   }
-  const auto it = command_table().find(argv[1]);
+  const std::string& name = argv[1];
+  if (name == "--help" || name == "-h") {
+    std::fputs(render_tool_overview().c_str(), stdout);
+    return finish_standard_output(0);
+  }
+  if (name == "--version") {
+    std::printf("scenario-tool %s\n", tool_version);
+    return finish_standard_output(0);
+  }
+  const auto it = command_table().find(name);
   if (it == command_table().end()) {
-    std::fprintf(stderr, "scenario-tool: unknown command \"%s\"\n%s", argv[1].c_str(), usage_text);
+    std::fputs(unknown_command_message(name).c_str(), stderr);
     return 1;
   }
   try {
     const int status = it->second(std::vector<std::string>(argv.begin() + 2, argv.end()), p);
     return finish_standard_output(status);
+  } catch (const help_requested& h) {
+    std::fputs(render_command_help(*h.command).c_str(), stdout);
+    return finish_standard_output(0);
   } catch (const usage_error& e) {
-    std::fprintf(stderr, "scenario-tool %s: %s\n%s", argv[1].c_str(), e.what(), usage_text);
+    std::fprintf(stderr,
+                 "scenario-tool %s: %s\nRun \"scenario-tool help %s\" for its usage and options.\n",
+                 name.c_str(), e.what(), name.c_str());
     return 1;
   } catch (const file_error& e) {
     std::fprintf(stderr, "scenario-tool: %s\n", e.what());

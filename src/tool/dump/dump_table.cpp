@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 #include "tool/text/json_text.h"
 
@@ -26,9 +28,14 @@ void append_csv_cell(std::string& out, const dump_field& f) {
   out += '"';
 }
 
-// Infinities and NaN have no JSON form: they become null there.
-bool json_number(const std::string& text) {
-  return text.find_first_of("in") == std::string::npos;
+// A numeric field as a JSON number; infinities and NaN have no JSON form
+// and become null.
+nlohmann::ordered_json json_number(const std::string& text) {
+  long long whole = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
+  if (ec == std::errc() && end == text.data() + text.size()) return whole;
+  const double real = std::strtod(text.c_str(), nullptr);
+  return std::isfinite(real) ? nlohmann::ordered_json(real) : nlohmann::ordered_json();
 }
 
 template <typename Text, typename IsNumber>
@@ -101,23 +108,25 @@ void append_csv_row(std::string& out, const dump_row& row) {
   out += '\n';
 }
 
+// The frame is fixed text; every value in it is written by the JSON
+// library. One object per row on a line of its own, so that rows go out
+// as they are decoded.
 void append_json_begin(std::string& out, const dump_layout& layout) {
-  out += "{\"file\": \"" + layout.file_kind + "\", \"rows\": [";
+  out += "{\"file\": " + nlohmann::ordered_json(layout.file_kind).dump() + ", \"rows\": [";
 }
 
 void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first) {
-  out += first ? "\n  {" : ",\n  {";
+  nlohmann::ordered_json object = nlohmann::ordered_json::object();
   for (std::size_t c = 0; c < layout.columns.size(); ++c) {
     const auto& f = row[c];
-    out += c ? ", \"" : "\"";
-    out += layout.columns[c];
-    out += "\": ";
-    if (f.kind == dump_field::type::null) out += "null";
-    if (f.kind == dump_field::type::number) out += json_number(f.text) ? f.text : "null";
-    // Texts are already UTF-8 here; quote them without re-reading the code page.
-    if (f.kind == dump_field::type::string) out += json_string_utf8(f.text);
+    auto& value = object[layout.columns[c]];
+    if (f.kind == dump_field::type::number) value = json_number(f.text);
+    // Texts are already UTF-8 here.
+    if (f.kind == dump_field::type::string) value = f.text;
   }
-  out += '}';
+  out += first ? "\n  " : ",\n  ";
+  out += json_line(object);
+  out.pop_back();  // the row's line end; the separator or the end follows
 }
 
 void append_json_end(std::string& out) {

@@ -1,7 +1,5 @@
-// Windows-1252 to Unicode, and JSON string quoting.
+// Windows-1252 to Unicode, UTF-8 validation, and JSON lines.
 #include "tool/text/json_text.h"
-
-#include <cstdio>
 
 namespace scn::tool {
 
@@ -40,25 +38,37 @@ std::string cp1252_to_utf8(std::string_view bytes) {
   return out;
 }
 
-std::string json_string_utf8(std::string_view utf8) {
-  std::string out = "\"";
-  for (unsigned char b : utf8) {
-    if (b == '"' || b == '\\') {
-      out += '\\';
-      out += static_cast<char>(b);
-    } else if (b < 0x20 || b == 0x7F) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(b));
-      out += buf;
-    } else {
-      out += static_cast<char>(b);
+bool is_valid_utf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = b < 0x80           ? 1
+                               : (b >> 5) == 0x6  ? 2
+                               : (b >> 4) == 0xE  ? 3
+                               : (b >> 3) == 0x1E ? 4
+                                                  : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    char32_t cp = length == 1 ? b : b & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      if ((c & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (c & 0x3F);
     }
+    constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += length;
   }
-  return out + "\"";
+  return true;
 }
 
-std::string json_string(std::string_view bytes) {
-  return json_string_utf8(cp1252_to_utf8(bytes));
+std::string file_name_to_utf8(std::string_view bytes) {
+  return is_valid_utf8(bytes) ? std::string(bytes) : cp1252_to_utf8(bytes);
+}
+
+std::string json_line(const nlohmann::ordered_json& document) {
+  // Every text reaching a document is UTF-8 already; a stray byte would be
+  // a fault upstream and is replaced rather than ending the run.
+  return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace scn::tool

@@ -1,6 +1,8 @@
-// JSON string literals from the model's single-byte (Windows-1252) texts.
+// Texts for JSON output: the model's single-byte (Windows-1252) texts and
+// file names as UTF-8, and the printing of one JSON document.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
@@ -13,11 +15,14 @@ char32_t cp1252_code_point(unsigned char byte);
 // The bytes as UTF-8, read as Windows-1252.
 std::string cp1252_to_utf8(std::string_view bytes);
 
-// A quoted JSON string: the bytes read as Windows-1252, control characters
-// and quotes escaped.
-std::string json_string(std::string_view bytes);
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool is_valid_utf8(std::string_view bytes);
 
-// A quoted JSON string from text that is already UTF-8.
-std::string json_string_utf8(std::string_view utf8);
+// A file name as it is on disk, as UTF-8: valid UTF-8 bytes as they are,
+// other bytes read as Windows-1252.
+std::string file_name_to_utf8(std::string_view bytes);
+
+// The document as one line of compact JSON, line end included.
+std::string json_line(const nlohmann::ordered_json& document);
 
 }  // namespace scn::tool

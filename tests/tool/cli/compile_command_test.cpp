@@ -1,6 +1,8 @@
 // "scenario-tool compile" and "check" through the process boundary.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "support/process.h"
 
 namespace scn {
@@ -42,33 +44,46 @@ TEST(CompileCommand, ReproducesTheProgramsBinaryFilesByteForByte) {
   EXPECT_TRUE(fs::exists(tool_dir / "BORGOLAGO-CIMAPASSO_51827-.txt")) << "inputs stay";
 }
 
+// Strict by default: a status writes nothing; --as-program writes as the
+// program does. The fatal report writes nothing either way.
 TEST(CompileCommand, JsonReportsStatusPositionErrorAndFiles) {
   const struct {
     const char* fixture;
-    const char* json;
+    const char* strict;
+    const char* as_program;
     int exit_status;
   } cases[] = {
       {"small_clean",
-       R"({"status_code": 0, "status_position": 0, "error": null, "files": ["PROVA_linea.dat", "PROVA_00006.sim", "PROVA_00006.dat"]})",
+       R"({"status_code":0,"status_position":0,"error":null,"files":["PROVA_linea.dat","PROVA_00006.sim","PROVA_00006.dat"]})",
+       R"({"status_code":0,"status_position":0,"error":null,"files":["PROVA_linea.dat","PROVA_00006.sim","PROVA_00006.dat"]})",
        0},
-      {"station_4525",
-       R"({"status_code": 8, "status_position": 4525, "error": null, "files": ["PROVA_linea.dat", "PROVA_00002.sim", "PROVA_00002.dat"]})",
+      {"station_4525", R"({"status_code":8,"status_position":4525,"error":null,"files":[]})",
+       R"({"status_code":8,"status_position":4525,"error":null,"files":["PROVA_linea.dat","PROVA_00002.sim","PROVA_00002.dat"]})",
        2},
-      {"beyond_line",
-       R"({"status_code": 15, "status_position": 2450, "error": null, "files": ["PROVA_linea.dat", "PROVA_00003.sim", "PROVA_00003.dat"]})",
+      {"beyond_line", R"({"status_code":15,"status_position":2450,"error":null,"files":[]})",
+       R"({"status_code":15,"status_position":2450,"error":null,"files":["PROVA_linea.dat","PROVA_00003.sim","PROVA_00003.dat"]})",
        2},
-      {"bad_number",
-       R"({"status_code": 25, "status_position": 0, "error": null, "files": ["PROVA_linea.dat", "PROVA_00005.sim", "PROVA_00005.dat"]})",
+      {"bad_number", R"({"status_code":25,"status_position":0,"error":null,"files":[]})",
+       R"({"status_code":25,"status_position":0,"error":null,"files":["PROVA_linea.dat","PROVA_00005.sim","PROVA_00005.dat"]})",
        2},
-      {"no_generale", R"({"status_code": 102, "status_position": 0, "error": null, "files": []})",
-       2},
-      {"error_1250", R"({"status_code": 0, "status_position": 0, "error": 1250, "files": []})", 1},
+      {"no_generale", R"({"status_code":102,"status_position":0,"error":null,"files":[]})",
+       R"({"status_code":102,"status_position":0,"error":null,"files":[]})", 2},
+      {"error_1250",
+       R"({"status_code":0,"status_position":0,"error":"Errore n. 1250","fatal_error":1250,"files":[]})",
+       R"({"status_code":0,"status_position":0,"error":"Errore n. 1250","fatal_error":1250,"files":[]})",
+       1},
   };
   for (const auto& c : cases) {
-    test::scratch_dir dir;
-    const auto r = test::run_in(dir.path(), tool() + " compile " + pair_of(c.fixture) + " --json");
-    EXPECT_EQ(r.output, std::string(c.json) + "\n") << c.fixture;
-    EXPECT_EQ(r.exit_status, c.exit_status) << c.fixture << r.errors;
+    for (const bool as_program : {false, true}) {
+      test::scratch_dir dir;
+      const auto r = test::run_in(dir.path(), tool() + " compile " + pair_of(c.fixture) +
+                                                  (as_program ? " --as-program" : "") + " --json");
+      EXPECT_EQ(r.output, std::string(as_program ? c.as_program : c.strict) + "\n")
+          << c.fixture << (as_program ? " --as-program" : "");
+      EXPECT_EQ(r.exit_status, c.exit_status) << c.fixture << r.errors;
+      const auto written = nlohmann::json::parse(r.output)["files"].size();
+      EXPECT_EQ(test::files_in(dir.path()).size(), written) << c.fixture;
+    }
   }
 }
 

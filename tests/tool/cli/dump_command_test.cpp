@@ -2,6 +2,9 @@
 // damaged files give an error with the byte offset.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
 #include "pipeline/pipeline.h"
 #include "platform/file_ops.h"
 #include "support/process.h"
@@ -44,11 +47,17 @@ TEST(DumpCommand, DecodesKnownValues) {
 
   r = test::run_in(dir.path(), tool() + " dump L_1.sim --format json");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
-  EXPECT_NE(r.output.find("\"row\": 85, \"role\": \"line\""), std::string::npos);
-  EXPECT_NE(r.output.find("\"text\": \"BORGOLAGO-CIMAPASSO\""), std::string::npos);
-  EXPECT_NE(r.output.find("\"number\": 32743}"), std::string::npos);
-  EXPECT_NE(r.output.find("\"role\": \"board text\""), std::string::npos);
+  const auto doc = nlohmann::json::parse(r.output);
+  EXPECT_EQ(doc["file"], "items");
+  const auto& line = doc["rows"][85];
+  EXPECT_EQ(line["row"], 85);
+  EXPECT_EQ(line["role"], "line");
+  EXPECT_EQ(line["text"], "BORGOLAGO-CIMAPASSO");
+  EXPECT_EQ(line["number"], 32743);
+  EXPECT_EQ(doc["rows"][80]["role"], "board text");
   EXPECT_NE(r.output.find("(GALLERIA 1\xC2\xB0)"), std::string::npos);
+  // One row per line, so that a reader can take the rows one at a time.
+  EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 87 + 2);
 
   r = test::run_in(dir.path(), tool() + " dump L_linea.dat --format csv");
   ASSERT_EQ(r.exit_status, 0) << r.errors;

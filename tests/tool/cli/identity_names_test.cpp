@@ -28,9 +28,30 @@ TEST(IdentityNames, UnsafeNamesAreRefusedAndOtherBytesKept) {
 }
 
 TEST(JsonText, Windows1252BytesBecomeUnicode) {
-  EXPECT_EQ(json_string("GALLERIA 1\xB0"), "\"GALLERIA 1\xC2\xB0\"");
-  EXPECT_EQ(json_string("\x80"), "\"\xE2\x82\xAC\"");
-  EXPECT_EQ(json_string("a\"b\\c\n"), "\"a\\\"b\\\\c\\u000A\"");
+  EXPECT_EQ(json_line(cp1252_to_utf8("GALLERIA 1\xB0")), "\"GALLERIA 1\xC2\xB0\"\n");
+  EXPECT_EQ(json_line(cp1252_to_utf8("\x80")), "\"\xE2\x82\xAC\"\n");
+  EXPECT_EQ(json_line(cp1252_to_utf8("a\"b\\c\n\x01")), "\"a\\\"b\\\\c\\n\\u0001\"\n");
+}
+
+// File names in JSON: valid UTF-8 stays as it is, anything else is read as
+// Windows-1252, so a name never breaks the document.
+TEST(JsonText, FileNamesAreUtf8AsOnDisk) {
+  const struct {
+    std::string on_disk;
+    std::string shown;
+  } cases[] = {
+      {"PROVA_1.dat", "PROVA_1.dat"},
+      {"CITT\xC3\x80_1.dat", "CITT\xC3\x80_1.dat"},                      // UTF-8 already
+      {"CITT\xC0_1.dat", "CITT\xC3\x80_1.dat"},                          // Windows-1252 byte
+      {"\xE2\x82\xAC\x80", "\xC3\xA2\xE2\x80\x9A\xC2\xAC\xE2\x82\xAC"},  // mixed: all 1252
+      {"\xC0\x80", "\xC3\x80\xE2\x82\xAC"},              // overlong form is not UTF-8
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // surrogate is not UTF-8
+      {"\xF0\x9F\x9A\x82", "\xF0\x9F\x9A\x82"},          // four bytes, valid
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(file_name_to_utf8(c.on_disk), c.shown) << c.on_disk;
+    EXPECT_TRUE(is_valid_utf8(file_name_to_utf8(c.on_disk))) << c.on_disk;
+  }
 }
 
 }  // namespace
