@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Fuzz stage: builds the libFuzzer targets with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs them for a bounded time: the compiler
-# target over the seed corpus and the regression inputs, then each binary
-# decoder over its seeds, then the language server's message layer. Any
-# finding fails the stage: a crash, a sanitizer report, a broken invariant,
-# a timeout or running out of memory.
+# target over the seed corpus and the regression inputs, check's analysis
+# mode over the same inputs, then each binary decoder over its seeds, then
+# the language server's message layer. Any finding fails the stage: a
+# crash, a sanitizer report, a broken invariant, a timeout or running out
+# of memory.
 # New corpus entries go to a scratch directory; the committed seeds stay as
 # they are. A finding is kept under build/fuzz/findings: add it to
 # tests/fuzz/regressions once fixed, so the test binary replays it.
@@ -13,9 +14,11 @@ cd "$(dirname "$0")/.."
 
 seconds=${SCENARIO_FUZZ_SECONDS:-120}
 # The stage's time is shared: the three decoders are small and saturate
-# their coverage in seconds, the compiler gets the rest.
+# their coverage in seconds; check's analysis mode gets twice a decoder's
+# share, the compiler the rest.
 decoder_seconds=$((seconds / 12))
-compiler_seconds=$((seconds - 3 * decoder_seconds))
+check_seconds=$((2 * decoder_seconds))
+compiler_seconds=$((seconds - 3 * decoder_seconds - check_seconds))
 
 install_missing() {
   local need=()
@@ -62,6 +65,8 @@ fuzz() {
 }
 
 fuzz scenario_fuzz "$compiler_seconds" -dict=tests/fuzz/scenario.dict tests/fuzz/corpus \
+  tests/fuzz/regressions
+fuzz scenario_fuzz_check "$check_seconds" -dict=tests/fuzz/scenario.dict tests/fuzz/corpus \
   tests/fuzz/regressions
 for kind in cells items plan; do
   fuzz "scenario_fuzz_${kind}" "$decoder_seconds" "tests/fuzz/decoders/${kind}"

@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "catalogue/status_catalogue.h"
+
 namespace scn {
 
 void compile_trace::begin(description which) {
@@ -63,6 +65,34 @@ void compile_trace::on_record(record_kind kind, field_location /*keyword*/) {
   again.keyword = last.keyword;
   again.kind = kind;
   records_.push_back(std::move(again));
+}
+
+std::optional<std::size_t> compile_trace::current_record() const {
+  if (!in_record_ || records_.empty() || records_.back().file != current_) return std::nullopt;
+  return records_.size() - 1;
+}
+
+void compile_trace::on_status(std::int32_t code, std::int32_t position) {
+  refusals_.push_back({current_, current_record(), code, position, {}, {}, false});
+}
+
+void compile_trace::on_recovered(const input_failure& failure, bool given_back) {
+  traced_refusal r{current_,       current_record(), status_input_failure, 0, failure.where(),
+                   failure.what(), given_back};
+  const auto at = r.what.find(" at line ");
+  if (at != std::string::npos) r.what.erase(at);
+  // The failing field is read again as a keyword: it is not a value of
+  // this record.
+  if (r.record) {
+    auto& values = records_[*r.record].values;
+    if (given_back && !values.empty()) values.pop_back();
+    // The failing field is the last value when it was read at all (a read
+    // at the end of the file reads none).
+    const bool read = !values.empty() && values.back().where.line == failure.where().line &&
+                      values.back().where.column == failure.where().column;
+    r.field = read ? values.size() - 1 : values.size();
+  }
+  refusals_.push_back(std::move(r));
 }
 
 const traced_record* compile_trace::last_record(description which) const {

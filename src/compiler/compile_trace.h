@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/record_catalogue.h"
@@ -29,6 +30,20 @@ class field_observer {
   // fields are read next. A keyword matching several tests is reported once
   // per test, in dispatch order.
   virtual void on_record(record_kind /*kind*/, field_location /*keyword*/) {}
+
+  // Analysis mode: when true, a record the compiler refuses (a status) or
+  // cannot read (an input failure) is reported here, left out, and reading
+  // goes on with the next keyword, so that one pass finds every fault. The
+  // program and "compile" never turn it on; their bytes stay as they are.
+  virtual bool recovering() const { return false; }
+  // The record just read was refused with this status and left out.
+  virtual void on_status(std::int32_t /*code*/, std::int32_t /*position*/) {}
+  // The record just read failed; `given_back` tells that the field that
+  // failed is read again as the next keyword (it was not a number, so most
+  // likely the next record's keyword after a missing value).
+  virtual void on_recovered(const input_failure& /*failure*/, bool /*given_back*/) {}
+  // A finishing step after the compile (the signal marker pass) set a status.
+  virtual void on_finishing_status(std::int32_t /*code*/, std::int32_t /*position*/) {}
 };
 
 // What the compiler reports as it runs: every field, every record with its
@@ -76,6 +91,20 @@ struct traced_failure {
   std::string what;
 };
 
+// A record refused or unreadable in analysis mode, and left out: the index
+// of its record in the trace (none when the file had no record yet), the
+// status, or the failure's words when `status` is 25.
+struct traced_refusal {
+  description file = description::line;
+  std::optional<std::size_t> record;
+  std::int32_t status = 0;
+  std::int32_t position = 0;
+  field_location where;  // the failing field of an input failure
+  std::string what;      // the failure's words, without its location
+  bool given_back = false;
+  std::size_t field = 0;  // the value index that failed
+};
+
 class compile_trace final : public compile_observer {
  public:
   void begin(description which) override;
@@ -87,6 +116,20 @@ class compile_trace final : public compile_observer {
   void on_discarded() override;
   void on_record(record_kind kind, field_location keyword) override;
 
+  // Analysis mode for "check": refused records are kept here.
+  void set_recovering(bool on) { recovering_ = on; }
+  bool recovering() const override { return recovering_; }
+  void on_status(std::int32_t code, std::int32_t position) override;
+  void on_recovered(const input_failure& failure, bool given_back) override;
+  const std::vector<traced_refusal>& refusals() const { return refusals_; }
+  // Every status of the finishing steps, in the order they were set.
+  void on_finishing_status(std::int32_t code, std::int32_t position) override {
+    finishing_.push_back({code, position});
+  }
+  const std::vector<std::pair<std::int32_t, std::int32_t>>& finishing_statuses() const {
+    return finishing_;
+  }
+
   const std::vector<traced_record>& records() const { return records_; }
   const traced_half& half(description which) const {
     return which == description::line ? line_ : train_;
@@ -96,6 +139,9 @@ class compile_trace final : public compile_observer {
   const traced_record* last_record(description which) const;
 
  private:
+  // The record being read in the current file, if any.
+  std::optional<std::size_t> current_record() const;
+
   description current_ = description::line;
   std::vector<traced_record> records_;
   std::optional<traced_field> loose_;  // last field read outside a record
@@ -103,6 +149,9 @@ class compile_trace final : public compile_observer {
   traced_half line_;
   traced_half train_;
   std::optional<traced_failure> failure_;
+  bool recovering_ = false;
+  std::vector<traced_refusal> refusals_;
+  std::vector<std::pair<std::int32_t, std::int32_t>> finishing_;
 };
 
 }  // namespace scn

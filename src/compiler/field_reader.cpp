@@ -56,6 +56,11 @@ void field_reader::fail(const char* what) const {
 // Skips the leading blanks and records where the field begins.
 void field_reader::begin_field() {
   const bool started_at_end = at_end();
+  ++fields_in_record_;
+  field_pos_ = pos_;
+  field_line_ = line_;
+  field_line_start_ = line_start_;
+  not_a_number_ = false;
   while (pos_ < bytes_.size() && bytes_[pos_] == blank) ++pos_;
   last_.line = line_;
   last_.column = static_cast<std::int32_t>(pos_ - line_start_ + 1);
@@ -97,7 +102,10 @@ std::int64_t field_reader::read_number(std::int64_t low, std::int64_t high, cons
   std::int64_t value = 0;
   const std::string_view token = take_numeric_token();
   report(token);
-  if (!parse_decimal(token, value)) fail("not a number");
+  if (!parse_decimal(token, value)) {
+    not_a_number_ = true;
+    fail("not a number");
+  }
   if (value < low || value > high) fail(type);
   return value;
 }
@@ -116,6 +124,28 @@ std::int16_t field_reader::read_integer() {
 
 std::uint8_t field_reader::read_byte() {
   return static_cast<std::uint8_t>(read_number(0, 255, "value outside the range 0 to 255"));
+}
+
+bool field_reader::recover_from(const input_failure& failure) {
+  if (!recovering()) return false;
+  // A field on a later line than the keyword that is not a number is most
+  // likely the next record's keyword, read in place of a missing value.
+  const bool give_back = not_a_number_ && last_.line > keyword_.line;
+  gave_back_ = give_back;
+  if (give_back) {
+    --fields_in_record_;
+    pos_ = field_pos_;
+    line_ = field_line_;
+    line_start_ = field_line_start_;
+    not_a_number_ = false;
+  }
+  observer_->on_recovered(failure, give_back);
+  return true;
+}
+
+void field_reader::skip_numeric() {
+  begin_field();
+  report(take_numeric_token());
 }
 
 std::string_view field_reader::last_line_text() const {

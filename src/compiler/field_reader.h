@@ -47,11 +47,30 @@ class field_reader {
   }
   // The last keyword is read as a record of this kind; its values follow.
   void mark_record(record_kind kind) {
+    fields_in_record_ = 0;
     if (observer_ != nullptr) observer_->on_record(kind, keyword_);
   }
+  // Fields read since the last mark_record.
+  std::size_t fields_in_record() const { return fields_in_record_; }
+  // Reads a numeric field without converting it, as analysis mode does to
+  // pass over the values of a record it leaves out.
+  void skip_numeric();
   void mark_discarded() {
     if (observer_ != nullptr) observer_->on_discarded();
   }
+
+  // Analysis mode of the observer (see field_observer::recovering).
+  bool recovering() const { return observer_ != nullptr && observer_->recovering(); }
+  void report_status(std::int32_t code, std::int32_t position) {
+    if (observer_ != nullptr) observer_->on_status(code, position);
+  }
+  // In analysis mode: reports the failure of the record being read and
+  // returns true so that reading goes on; a field that was not a number and
+  // stands on a later line than the keyword is given back, to be read again
+  // as the next keyword. Outside analysis mode: false, and nothing changes.
+  bool recover_from(const input_failure& failure);
+  // Whether the last recovered failure gave its field back.
+  bool gave_back() const { return gave_back_; }
 
  private:
   void begin_field();
@@ -70,6 +89,14 @@ class field_reader {
   std::size_t line_start_ = 0;
   field_location last_{};
   field_location keyword_{};
+  // Where the last field began (before its blanks), and whether it failed
+  // for not being a number.
+  std::size_t field_pos_ = 0;
+  std::int32_t field_line_ = 1;
+  std::size_t field_line_start_ = 0;
+  bool not_a_number_ = false;
+  bool gave_back_ = false;
+  std::size_t fields_in_record_ = 0;
   std::size_t last_line_start_ = 0;
   field_observer* observer_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "catalogue/keyword_tests.h"
 #include "catalogue/record_catalogue.h"
+#include "compiler/analysis_mode.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/item_text.h"
@@ -129,7 +130,10 @@ std::int32_t body_record(line_reading& r, std::string_view k) {
     if (!keyword_matches(record, k)) continue;
     if (record.kind == record_kind::curve && r.s.output_switch == 0) continue;
     r.in.mark_record(record.kind);
-    if (const auto status = read_body_record(r, record.kind, k)) return status;
+    const auto status =
+        read_or_leave_out(r.in, record.kind, [&] { return read_body_record(r, record.kind, k); });
+    if (!status) return 0;
+    if (*status != 0 && !leave_out_refused(r.s, r.in, record.kind)) return *status;
   }
   return 0;
 }

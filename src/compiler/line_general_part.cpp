@@ -2,6 +2,7 @@
 // backdrop positions, cab-signal repetition.
 #include "catalogue/keyword_tests.h"
 #include "catalogue/record_catalogue.h"
+#include "compiler/analysis_mode.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/keyword_field.h"
@@ -95,7 +96,10 @@ std::int32_t general_record(line_reading& r, std::string_view k) {
   for (const auto& record : records_in(reading_part::line_general)) {
     if (!keyword_matches(record, k)) continue;
     r.in.mark_record(record.kind);
-    if (const auto status = read_general(r, record.kind, k)) return status;
+    const auto status =
+        read_or_leave_out(r.in, record.kind, [&] { return read_general(r, record.kind, k); });
+    if (!status) return 0;
+    if (*status != 0 && !leave_out_refused(r.s, r.in, record.kind)) return *status;
   }
   return 0;
 }

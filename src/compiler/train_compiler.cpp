@@ -3,6 +3,7 @@
 #include "compiler/train_compiler.h"
 
 #include "catalogue/record_catalogue.h"
+#include "compiler/analysis_mode.h"
 #include "compiler/compile_status.h"
 #include "compiler/input_failure.h"
 #include "compiler/keyword_field.h"
@@ -57,8 +58,10 @@ after_record train_record(train_reading& r, std::string_view k) {
   for (const auto& record : records_in(reading_part::train)) {
     if (!keyword_matches(record, k)) continue;
     r.in.mark_record(record.kind);
-    if (const auto next = read_train_record(r, record.kind); next != after_record::next)
-      return next;
+    const auto next =
+        read_or_leave_out(r.in, record.kind, [&] { return read_train_record(r, record.kind); });
+    if (!next) return after_record::next;
+    if (*next != after_record::next && !leave_out_refused(r.s, r.in, record.kind)) return *next;
   }
   return after_record::next;
 }

@@ -18,8 +18,8 @@ constexpr std::int32_t spacing = 8;
 
 class marker_pass {
  public:
-  explicit marker_pass(scenario& s)
-      : s_(s), last_(static_cast<std::int64_t>(s.track_cells.size()) - 1) {}
+  marker_pass(scenario& s, compile_observer* observer)
+      : s_(s), observer_(observer), last_(static_cast<std::int64_t>(s.track_cells.size()) - 1) {}
 
   void run() {
     for (std::int64_t c = 1; c <= last_ - 2; ++c) {
@@ -44,6 +44,7 @@ class marker_pass {
   void report(std::int32_t status, std::int64_t i) {
     s_.status_code = status;
     s_.status_position = static_cast<std::int32_t>(i * 50);
+    if (observer_ != nullptr) observer_->on_finishing_status(status, s_.status_position);
   }
 
   // Marks the first free cell among the candidates; false when none is free.
@@ -138,14 +139,15 @@ class marker_pass {
   }
 
   scenario& s_;
+  compile_observer* observer_;
   const std::int64_t last_;
 };
 
 }  // namespace
 
-void signal_marker_pass(scenario& s) {
+void signal_marker_pass(scenario& s, compile_observer* observer) {
   if (!has_cells(s)) return;
-  marker_pass(s).run();
+  marker_pass(s, observer).run();
 }
 
 }  // namespace scn

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "catalogue/status_catalogue.h"
+#include "compiler/compile_trace.h"
 #include "model/scenario.h"
 
 namespace scn {
@@ -18,7 +19,8 @@ inline constexpr std::int16_t slow_slowdown_speed = 110;
 
 // Visits cells 1 to last_cell - 2 in increasing order. A mark that finds no
 // free cell sets the status register and the pass goes on. Does nothing on a
-// model without cells.
-void signal_marker_pass(scenario& s);
+// model without cells. An observer, when given, hears of every status the
+// pass sets, not only the last one the register keeps.
+void signal_marker_pass(scenario& s, compile_observer* observer = nullptr);
 
 }  // namespace scn

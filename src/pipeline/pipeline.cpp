@@ -27,7 +27,7 @@ void write_binary_files(const scenario& s, const finishing_io& io) {
 }
 
 void finish_model(scenario& s, const finishing_io& io) {
-  signal_marker_pass(s);
+  signal_marker_pass(s, io.trace);
   if (!stamp_check_codes(s, io.errore)) return;
   write_binary_files(s, io);
 }

@@ -228,7 +228,7 @@ TEST(OutputSafety, CheckTimeGrowsLinearlyWithItsFindings) {
   const auto start = std::chrono::steady_clock::now();
   const auto r = test::run_in(dir.path(), tool() + " check many_linea.txt " + train_file);
   const auto took = std::chrono::steady_clock::now() - start;
-  EXPECT_EQ(r.exit_status, 2) << r.errors;
+  EXPECT_EQ(r.exit_status, 0) << r.errors;  // warnings alone do not fail a check
   std::size_t findings = 0;
   for (std::size_t at = 0; (at = r.output.find(": warning: ", at)) != std::string::npos; ++at) {
     ++findings;

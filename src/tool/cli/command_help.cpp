@@ -70,17 +70,26 @@ std::vector<command_help> make_table() {
                "   report (Errore n. 1250 / 1251); nothing written\n"
                "2  the compile set a status: nothing written (with --as-program: written)"});
   t.push_back({"check",
-               "check LINE TRAIN [--line-name NAME] [--train-number NUMBER]",
-               "compile in memory and explain every problem found",
-               "Compiles the pair in memory, writes nothing, and explains every finding at its\n"
-               "file, line and column, with the source line and a caret under the field.",
-               {identity_options[0], identity_options[1]},
+               "check LINE TRAIN [--format text|json] [--werror]\n"
+               "      [--line-name NAME] [--train-number NUMBER]",
+               "compile in memory and report every finding of both files",
+               "Compiles the pair in memory, writes nothing, and reports every finding of both\n"
+               "files in one run: where the program stops at a status, check records it, leaves\n"
+               "that record out and reads on. Each finding gives the file, line and column of\n"
+               "the field at fault, error or warning, a code, the record and field by name, the\n"
+               "source line with a caret under the field, and related places as notes.\n"
+               "Warnings are what the program accepts but an author almost certainly did not\n"
+               "mean. The last line counts the findings, or portrays a pair without any.",
+               {{"--format", "FORMAT", "text (the default), or json: one object"},
+                {"--werror", "", "report warnings as errors"},
+                identity_options[0],
+                identity_options[1]},
                2,
                2,
                "scenario-tool check ROUTE_linea.txt ROUTE_10001-.txt",
-               "0  no finding\n"
+               "0  no error (warnings allowed)\n"
                "1  bad command line or an input that cannot be read\n"
-               "2  findings were printed"});
+               "2  errors were found (with --werror: errors or warnings)"});
   t.push_back({"dump",
                "dump FILE [--format text|csv|json]",
                "decode a cell, item or plan file into readable rows",

@@ -83,17 +83,28 @@ std::string compile_in_memory(scenario& s, const pair_sources& sources, compile_
 
 std::vector<pair_finding> diagnose_pair(const pair_sources& sources) {
   auto s = std::make_unique<scenario>();
+  // Analysis mode: every refused record of both texts, not only the first.
   compile_trace trace;
+  trace.set_recovering(true);
   const std::string fatal_error = compile_in_memory(*s, sources, trace);
-  const compile_outcome outcome{*s, trace, fatal_error};
-  auto findings = explain_status(outcome);
-  const auto warnings = lint_records(outcome);
-  findings.insert(findings.end(), warnings.begin(), warnings.end());
+  std::optional<source_text> line_text, train_text;
+  if (sources.line) line_text.emplace(*sources.line);
+  if (sources.train) train_text.emplace(*sources.train);
+  const compile_outcome outcome{
+      *s,
+      trace,
+      fatal_error,
+      {line_text ? &*line_text : nullptr, train_text ? &*train_text : nullptr}};
 
   std::vector<pair_finding> out;
-  for (const auto& f : findings) {
+  for (const auto& f : all_findings(outcome)) {
     if (!sources.train && f.file == description::train) continue;
-    out.push_back({f.file, f.where, f.error, code_of(f), f.message, {}, {}});
+    // Unknown keywords come below, with the keyword meant for a quick fix.
+    if (f.code == "unknown-keyword") continue;
+    pair_finding p{f.file,    f.where, f.error, f.code.empty() ? code_of(f) : f.code,
+                   f.message, {},      {}};
+    for (const auto& r : f.related) p.related.push_back({r.file, r.where, r.message});
+    out.push_back(std::move(p));
   }
   unknown_keywords(trace, out);
   return out;

@@ -122,21 +122,25 @@ TEST(CheckCommand, PointsAtTheFieldAtFault) {
   test::scratch_dir dir;
   auto r = test::run_in(dir.path(), tool() + " check " + pair_of("station_4525"));
   EXPECT_EQ(r.exit_status, 2);
-  EXPECT_NE(r.output.find("PROVA_00002-.txt:7:14: error: station position not a multiple of 50 "
-                          "(status 8 at 4525 m)\n"
+  EXPECT_NE(r.output.find("PROVA_00002-.txt:7:14: error: stazione, field 1 'position': station "
+                          "position not a multiple of 50 (status 8 at 4525 m) [status-8]\n"
                           "    stazione,    4525, 11,"),
             std::string::npos)
       << r.output;
   EXPECT_NE(r.output.find("\n                 ^\n"), std::string::npos) << r.output;
 
   r = test::run_in(dir.path(), tool() + " check " + pair_of("bad_number"));
-  EXPECT_NE(r.output.find("PROVA_00005-.txt:3:23: error: not a number (status 25)"),
-            std::string::npos)
+  EXPECT_NE(
+      r.output.find(
+          "PROVA_00005-.txt:3:23: error: velocita, field 2 'speed': not a number (status 25)"),
+      std::string::npos)
       << r.output;
 
   r = test::run_in(dir.path(), tool() + " check " + pair_of("small_clean"));
   EXPECT_EQ(r.exit_status, 0) << r.output;
-  EXPECT_EQ(r.output, "");
+  EXPECT_EQ(r.output,
+            "ok: a line of 20000 m with 2 stations, 3 signals, 1 slowdown, 1 text board, 1 "
+            "tunnel\n");
   EXPECT_TRUE(test::files_in(dir.path()).empty()) << "check writes nothing";
 }
 

@@ -58,7 +58,12 @@ TEST(ToolProcess, CommandLinesGiveTheirStatusFilesAndErrors) {
       {compile_small + " --json",
        {"", 0, {"PROVA_linea.dat", "PROVA_00006.sim", "PROVA_00006.dat"}, {}, "", ""}},
       {compile_bad + " --out out",
-       {"", 2, {}, {"out"}, "PROVA_00002-.txt:7:14: error: station position", nullptr}},
+       {"",
+        2,
+        {},
+        {"out"},
+        "PROVA_00002-.txt:7:14: error: stazione, field 1 'position': station position",
+        nullptr}},
       {compile_bad + " --json", {"", 2, {}, {"PROVA_00002.dat"}, "nothing written", ""}},
       {compile_bad + " --as-program",
        {"", 2, {"PROVA_linea.dat", "PROVA_00002.sim", "PROVA_00002.dat"}, {}, "warning", nullptr}},
@@ -208,7 +213,9 @@ TEST(ToolProcess, StarterPairChecksCleanAndCompiles) {
   const std::string pair = " s/VALLE_linea.txt s/VALLE_7-.txt";
   const auto check = test::run_in(dir.path(), expand("$T check" + pair));
   EXPECT_EQ(check.exit_status, 0) << check.output;
-  EXPECT_EQ(check.output, "");
+  EXPECT_EQ(check.output,
+            "ok: a line of 6000 m with 3 stations, 4 signals, 1 slowdown, 1 text board, 1 "
+            "tunnel\n");
   const auto compile = test::run_in(dir.path(), expand("$T compile" + pair + " --out bin --json"));
   EXPECT_EQ(compile.exit_status, 0) << compile.output << compile.errors;
   EXPECT_EQ(test::files_in(dir / "bin"),
@@ -259,8 +266,8 @@ TEST(ToolProcess, WalkThroughOfTheReadme) {
   const auto check = test::run_in(dir.path(), expand("$T check" + pair));
   EXPECT_EQ(check.exit_status, 2);
   EXPECT_EQ(check.output.substr(0, check.output.find('\n')),
-            "VALLE-PIANA_10001-.txt:19:14: error: station position not a multiple of 50 (status 8 "
-            "at 2525 m)");
+            "VALLE-PIANA_10001-.txt:19:14: error: stazione, field 1 'position': station position "
+            "not a multiple of 50 (status 8 at 2525 m) [status-8]");
   const auto compile = test::run_in(dir.path(), expand("$T compile" + pair + " --out bin"));
   EXPECT_EQ(compile.exit_status, 2);
   EXPECT_EQ(compile.output, check.output) << "compile prints what check prints";
