@@ -43,8 +43,9 @@ if(TARGET scenario-tool)
     set(SCENARIO_HOST_TOOL "" CACHE FILEPATH
         "scenario-tool built for the build machine, run by a cross build to make its examples; empty: built here")
     if(SCENARIO_HOST_TOOL)
+      # A file dependency: the examples follow every rebuild of that tool.
       set(help_tool "${SCENARIO_HOST_TOOL}")
-      set(help_tool_target "")
+      set(help_tool_target "${SCENARIO_HOST_TOOL}")
     else()
       include(ExternalProject)
       set(host_dir "${CMAKE_BINARY_DIR}/host-tool")
