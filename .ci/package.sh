@@ -129,5 +129,8 @@ zip=$(ls build/windows/packages/scenario-compiler-"$version"-*.zip)
 unzip -l "$zip" | awk '{print $NF}' |
   expect_listed "$zip" scenario.exe scenario-tool.exe README.md docs/binary-files.md \
     examples/embedded/BORGOLAGO-CIMAPASSO_linea.txt
+if build/ci/bin/scenario-tool help new >/dev/null 2>&1; then
+  unzip -l "$zip" | awk '{print $NF}' | expect_listed "$zip" examples/starter/ESEMPIO_linea.txt
+fi
 stat -c '%s bytes: %n' "$zip"
 echo "== packages done in ${SECONDS}s"
