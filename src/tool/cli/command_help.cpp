@@ -124,6 +124,27 @@ std::vector<command_help> make_table() {
                "1  bad command line, an input that cannot be read, or an output that cannot be\n"
                "   written; nothing written\n"
                "2  drawn, but the scenario compiled with a status (shown in the banner)"});
+  t.push_back({"decompile",
+               "decompile CELLS.dat ITEMS.sim [LINE_linea.dat] [--out DIR] [--force]",
+               "write the descriptions back from the binary files",
+               "Reads a cell file, an item file and, if given, a plan file, and writes the\n"
+               "line description NAME_linea.txt and the train description NAME_NUMBER-.txt\n"
+               "(NAME and NUMBER from the item file) that compile back to the same files, byte\n"
+               "for byte. Without the plan file everything but the curves comes back; compile\n"
+               "the result with --no-plan. Before it ends, the command compiles the two\n"
+               "descriptions in memory and compares the result with its inputs. DIR is\n"
+               "created when missing; description files that already exist there are kept,\n"
+               "and nothing is written, unless --force is given.",
+               {{"--out", "DIR", "folder to write into, created when missing (default: .)"},
+                {"--force", "", "replace description files of the same names"}},
+               2,
+               3,
+               "scenario-tool decompile ROUTE_10001.dat ROUTE_10001.sim ROUTE_linea.dat",
+               "0  written; they compile back to the very same bytes\n"
+               "1  bad command line, or a file that cannot be read or decoded (byte offset\n"
+               "   named); nothing written\n"
+               "2  some content no description can give: each cell or row is named, the\n"
+               "   closest descriptions are written all the same"});
   t.push_back({"lsp",
                "lsp [--stdio]",
                "language server for editors on standard input and output",

@@ -15,6 +15,7 @@ int command_dump(const std::vector<std::string>& args, platform& p);
 int command_plot(const std::vector<std::string>& args, platform& p);
 int command_new(const std::vector<std::string>& args, platform& p);
 int command_lsp(const std::vector<std::string>& args, platform& p);
+int command_decompile(const std::vector<std::string>& args, platform& p);
 
 // Dispatches "scenario-tool COMMAND ARGS..."; answers --help, --version and
 // "help COMMAND", and names the closest valid command or option on a bad call.

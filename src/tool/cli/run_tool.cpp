@@ -23,7 +23,7 @@ const std::map<std::string, command_fn>& command_table() {
   static const std::map<std::string, command_fn> table = {
       {"sources", command_sources}, {"compile", command_compile}, {"check", command_check},
       {"dump", command_dump},       {"plot", command_plot},       {"new", command_new},
-      {"lsp", command_lsp},         {"help", command_help_of},
+      {"lsp", command_lsp},         {"help", command_help_of},    {"decompile", command_decompile},
   };
   return table;
 }
