@@ -102,15 +102,18 @@ const traced_record* compile_trace::last_record(description which) const {
   return nullptr;
 }
 
-std::optional<std::int64_t> traced_number(const traced_record& r, std::size_t i) {
-  if (i >= r.values.size()) return std::nullopt;
-  std::string_view t = r.values[i].text;
+std::optional<std::int64_t> field_text_number(std::string_view t) {
   if (t.empty()) return 0;
   if (t.front() == '+') t.remove_prefix(1);
   std::int64_t v = 0;
   const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
   if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
   return v;
+}
+
+std::optional<std::int64_t> traced_number(const traced_record& r, std::size_t i) {
+  if (i >= r.values.size()) return std::nullopt;
+  return field_text_number(r.values[i].text);
 }
 
 }  // namespace scn

@@ -75,6 +75,10 @@ struct traced_record {
   std::optional<record_kind> kind;
 };
 
+// A field's text as the number an author meant: an empty field is 0, a
+// leading '+' is allowed; anything else that is not a whole decimal is none.
+std::optional<std::int64_t> field_text_number(std::string_view text);
+
 // Value i of a record as a number, when it is one.
 std::optional<std::int64_t> traced_number(const traced_record& r, std::size_t i);
 

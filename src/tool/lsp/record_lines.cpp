@@ -1,7 +1,7 @@
 // Scanning a description document line by line.
 #include "tool/lsp/record_lines.h"
 
-#include <charconv>
+#include "compiler/compile_trace.h"
 
 namespace scn::tool::lsp {
 
@@ -157,13 +157,7 @@ std::optional<int> record_line::field_at(std::size_t column) const {
 
 std::optional<std::int64_t> record_line::number_of(std::size_t value) const {
   if (value >= values.size()) return std::nullopt;
-  std::string_view t = values[value].text;
-  if (t.empty()) return 0;
-  if (t.front() == '+') t.remove_prefix(1);
-  std::int64_t v = 0;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
-  return v;
+  return field_text_number(values[value].text);
 }
 
 line_document scan_document(std::string_view text, bool line_description) {
