@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <memory>
-#include <regex>
 
 #include "pipeline/pipeline.h"
 #include "tool/check/check_findings.h"
@@ -12,17 +11,6 @@
 namespace scn::tool::lsp {
 
 namespace {
-
-// "... (status 8 at 4525 m)" -> "status-8"; warnings of the format rules
-// carry no status.
-std::string code_of(const finding& f) {
-  static const std::regex status(R"(\(status (\d+))");
-  static const std::regex fatal(R"(Errore n\. (\d+))");
-  std::smatch m;
-  if (std::regex_search(f.message, m, status)) return "status-" + m[1].str();
-  if (std::regex_search(f.message, m, fatal)) return "error-" + m[1].str();
-  return f.error ? "error" : "format";
-}
 
 bool looks_like_word(std::string_view keyword) {
   if (keyword.empty() || keyword.front() == '-') return false;
@@ -101,8 +89,7 @@ std::vector<pair_finding> diagnose_pair(const pair_sources& sources) {
     if (!sources.train && f.file == description::train) continue;
     // Unknown keywords come below, with the keyword meant for a quick fix.
     if (f.code == "unknown-keyword") continue;
-    pair_finding p{f.file,    f.where, f.error, f.code.empty() ? code_of(f) : f.code,
-                   f.message, {},      {}};
+    pair_finding p{f.file, f.where, f.error, f.code, f.message, {}, {}};
     for (const auto& r : f.related) p.related.push_back({r.file, r.where, r.message});
     out.push_back(std::move(p));
   }
