@@ -424,9 +424,14 @@ TEST(CheckDiagnostics, FortyThousandFindingsTakeWellUnderThreeSeconds) {
   const double took = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(tool::count_errors(a.findings), 40000u);
   EXPECT_GT(human.size(), 40000u * 50);
-#if !defined(__SANITIZE_ADDRESS__)
-  EXPECT_LT(took, 3.0);
+  // Instrumented builds run several times slower; the bound still catches
+  // a cost that grows with the square of the findings.
+#if defined(__SANITIZE_ADDRESS__)
+  const double bound = 30.0;
+#else
+  const double bound = 3.0;
 #endif
+  EXPECT_LT(took, bound);
 }
 
 // Through the process boundary: exit statuses, --werror and --format json.
