@@ -84,15 +84,9 @@ tar -tzf "$tgz" | expect_listed "$tgz" bin/scenario bin/scenario-tool share/man/
 echo "-- the Debian package unpacked into a scratch root"
 dpkg -x "$deb" "$work/root"
 tool=$work/root/usr/bin/scenario-tool
-if out=$("$tool" --version 2>&1); then
-  [[ $out == *"$version"* ]] || fail "scenario-tool --version says '$out', not $version"
-  echo "scenario-tool --version: $out"
-elif "$tool" --help | grep -q -- --version; then
-  fail "scenario-tool --version failed: $out"
-else
-  "$tool" --help >/dev/null || fail "scenario-tool --help failed"
-  echo "NOTE: this scenario-tool has no --version; it runs (--help) from the package"
-fi
+out=$("$tool" --version 2>&1) || fail "scenario-tool --version failed: $out"
+[[ $out == *"$version"* ]] || fail "scenario-tool --version says '$out', not $version"
+echo "scenario-tool --version: $out"
 for page in scenario scenario-tool; do
   file=$work/root/usr/share/man/man1/$page.1
   rendered=$(MANWIDTH=100 man --warnings -l "$file" 2>"$work/man.err" | col -bx)
