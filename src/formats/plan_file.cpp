@@ -105,7 +105,8 @@ void write_walked_reals(const track_plan& plan, std::array<chunk_writer*, 2> axe
     }
     char* x = at[0];
     char* y = at[1];
-    const std::size_t n = walker.advance_with(fit, [&x, &y](double px, double py) {
+    // Both pointers by reference: an axis left out simply is not touched.
+    const std::size_t n = walker.advance_with(fit, [&](double px, double py) {
       if constexpr (X) x = store_real(x, px);
       if constexpr (Y) y = store_real(y, py);
     });
