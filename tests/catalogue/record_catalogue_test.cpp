@@ -131,20 +131,20 @@ TEST(RecordCatalogue, TableCoversEveryKindOnceInDispatchOrder) {
 // record, which reads exactly the catalogue's fields: the sentinel after
 // them is read as the next keyword.
 TEST(RecordCatalogue, EverySpellingDispatchesToItsKindAndReadsItsFields) {
-  for (const auto& spec : all_records()) {
-    const auto values = split_values(spec.example);
-    ASSERT_EQ(values.size(), spec.fields.size()) << spec.spelling;
+  for (const auto& entry : all_records()) {
+    const auto values = split_values(entry.example);
+    ASSERT_EQ(values.size(), entry.fields.size()) << entry.spelling;
     traced_compile c;
-    compile_record(c, spec.part, std::string(spec.spelling) + join_values(values),
-                   spec.kind == record_kind::length);
-    SCOPED_TRACE(std::string(spec.spelling));
+    compile_record(c, entry.part, std::string(entry.spelling) + join_values(values),
+                   entry.kind == record_kind::length);
+    SCOPED_TRACE(std::string(entry.spelling));
     EXPECT_EQ(c.s.status_code, 0);
     EXPECT_FALSE(c.trace.failure());
-    const auto read = records_with_keyword(c.trace, spec.spelling);
+    const auto read = records_with_keyword(c.trace, entry.spelling);
     ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0]->kind, spec.kind);
-    EXPECT_EQ(read[0]->file, file_of(spec.part));
-    EXPECT_EQ(read[0]->values.size(), spec.fields.size());
+    EXPECT_EQ(read[0]->kind, entry.kind);
+    EXPECT_EQ(read[0]->file, file_of(entry.part));
+    EXPECT_EQ(read[0]->values.size(), entry.fields.size());
     const auto after = records_with_keyword(c.trace, sentinel);
     ASSERT_EQ(after.size(), 1u);
     EXPECT_FALSE(after[0]->kind);
@@ -154,18 +154,18 @@ TEST(RecordCatalogue, EverySpellingDispatchesToItsKindAndReadsItsFields) {
 // A value one above its type's range fails the reading at that field; the
 // largest value of the type does not fail there. Text fields take anything.
 TEST(RecordCatalogue, FieldTypesAreTheTypesTheCompilerReads) {
-  for (const auto& spec : all_records()) {
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-      const field_spec& f = spec.fields[i];
+  for (const auto& entry : all_records()) {
+    for (std::size_t i = 0; i < entry.fields.size(); ++i) {
+      const field_spec& f = entry.fields[i];
       if (f.type == field_type::text) continue;
-      SCOPED_TRACE(std::string(spec.spelling) + " field " + std::string(f.name));
+      SCOPED_TRACE(std::string(entry.spelling) + " field " + std::string(f.name));
       for (const std::int64_t value : {type_high(f.type), type_high(f.type) + 1}) {
-        auto values = split_values(spec.example);
+        auto values = split_values(entry.example);
         values[i] = std::to_string(value);
         traced_compile c;
-        compile_record(c, spec.part, std::string(spec.spelling) + join_values(values),
-                       spec.kind == record_kind::length);
-        const auto read = records_with_keyword(c.trace, spec.spelling);
+        compile_record(c, entry.part, std::string(entry.spelling) + join_values(values),
+                       entry.kind == record_kind::length);
+        const auto read = records_with_keyword(c.trace, entry.spelling);
         ASSERT_FALSE(read.empty());
         const bool reached = read[0]->values.size() > i;
         const auto& failure = c.trace.failure();
@@ -254,12 +254,12 @@ TEST(RecordCatalogue, SpellingsForEmitting) {
 }
 
 TEST(RecordCatalogue, SectionsAndTheirRecords) {
-  for (const auto& spec : all_records()) {
-    if (spec.section.empty()) continue;
-    const auto file = file_of(spec.part);
+  for (const auto& entry : all_records()) {
+    if (entry.section.empty()) continue;
+    const auto file = file_of(entry.part);
     bool listed = false;
-    for (const auto& s : sections_of(file)) listed = listed || s.header == spec.section;
-    EXPECT_TRUE(listed) << spec.spelling;
+    for (const auto& s : sections_of(file)) listed = listed || s.header == entry.section;
+    EXPECT_TRUE(listed) << entry.spelling;
   }
   std::array<record_kind, record_kind_count> out{};
   ASSERT_EQ(records_under(description::line, "[CARTELLI]", out), 1u);

@@ -198,9 +198,9 @@ std::string stored_as(record_kind kind, std::size_t index, std::int64_t v) {
 }
 
 void check_ranges(const traced_record& r, std::vector<finding>& out) {
-  const auto& spec = record_of(*r.kind);
-  for (std::size_t i = 0; i < r.values.size() && i < spec.fields.size(); ++i) {
-    const auto& f = spec.fields[i];
+  const auto& entry = record_of(*r.kind);
+  for (std::size_t i = 0; i < r.values.size() && i < entry.fields.size(); ++i) {
+    const auto& f = entry.fields[i];
     if (f.type == field_type::text) continue;
     const auto v = traced_number(r, i);
     if (!v || (*v >= f.low && *v <= f.high)) continue;
