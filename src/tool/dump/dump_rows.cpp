@@ -17,6 +17,8 @@ namespace scn::tool {
 
 namespace {
 
+// Fields are reused from row to row: each keeps its capacity, so that
+// filling a row allocates nothing.
 void set_num(dump_field& f, long long v) {
   char buf[24];
   const auto r = std::to_chars(buf, buf + sizeof buf, v);
@@ -24,8 +26,14 @@ void set_num(dump_field& f, long long v) {
   f.kind = dump_field::type::number;
 }
 
-void set_str(dump_field& f, std::string s) {
-  f.text = std::move(s);
+void set_real(dump_field& f, double v) {
+  char buf[shortest_number_size];
+  f.text.assign(buf, write_shortest_number(buf, v));
+  f.kind = dump_field::type::number;
+}
+
+void set_str(dump_field& f, std::string_view s) {
+  f.text.assign(s.data(), s.size());
   f.kind = dump_field::type::string;
 }
 
@@ -54,6 +62,20 @@ class byte_reader {
     }
     offset_ += got;
     return got;
+  }
+  // The next `n` bytes (at most the size of `scratch`): in place when the
+  // buffer holds them all, else copied to `scratch`. `got` is less than `n`
+  // only at the end of the file.
+  const char* take_view(std::size_t n, char* scratch, std::size_t& got) {
+    if (filled_ - at_ >= n) {
+      const char* in_place = buffer_ + at_;
+      at_ += n;
+      offset_ += n;
+      got = n;
+      return in_place;
+    }
+    got = take(scratch, n);
+    return scratch;
   }
   std::uint64_t offset() const { return offset_; }
   const byte_cursor& cursor() const { return *cursor_; }
@@ -150,19 +172,21 @@ struct plan_element {
 // The next element, or false at the end of the file.
 bool next_element(byte_reader& in, plan_element& e) {
   const std::uint64_t at = in.offset();
-  char bytes[10];
-  const std::size_t n = in.take(bytes, 2);
-  if (n == 0) return false;
-  if (n < 2) throw decode_error(at, "truncated element tag");
-  e.tag = get_u16(std::string_view(bytes, 2), 0);
+  char scratch[8];
+  std::size_t got = 0;
+  const char* tag = in.take_view(2, scratch, got);
+  if (got == 0) return false;
+  if (got < 2) throw decode_error(at, "truncated element tag");
+  e.tag = get_u16(std::string_view(tag, 2), 0);
   if (e.tag != plan_tag_empty && e.tag != plan_tag_integer && e.tag != plan_tag_real) {
     throw decode_error(at, "unknown element tag " + std::to_string(e.tag));
   }
-  const std::size_t payload = e.tag == plan_tag_empty ? 0 : e.tag == plan_tag_integer ? 2 : 8;
-  if (in.take(bytes + 2, payload) != payload) throw decode_error(at, "truncated element payload");
-  const std::string_view all(bytes, 2 + payload);
-  e.value = e.tag == plan_tag_integer ? 1.0 * get_i16(all, 2)
-            : e.tag == plan_tag_real  ? get_f64(all, 2)
+  const std::size_t size = e.tag == plan_tag_empty ? 0 : e.tag == plan_tag_integer ? 2 : 8;
+  const char* payload = in.take_view(size, scratch, got);
+  if (got != size) throw decode_error(at, "truncated element payload");
+  const std::string_view bytes(payload, size);
+  e.value = e.tag == plan_tag_integer ? 1.0 * get_i16(bytes, 0)
+            : e.tag == plan_tag_real  ? get_f64(bytes, 0)
                                       : 0.0;
   return true;
 }
@@ -175,8 +199,7 @@ void set_element(dump_field& tag, dump_field& value, const plan_element& e) {
     value.text.clear();
     value.kind = dump_field::type::null;
   } else {
-    value.text = shortest_number(e.value);
-    value.kind = dump_field::type::number;
+    set_real(value, e.value);
   }
 }
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "tool/dump/dump_table.h"
+#include "tool/dump/json_rows.h"
 
 namespace scn::tool {
 namespace {
@@ -20,9 +20,10 @@ TEST(DumpJson, EveryValueBecomesValidJson) {
       {{"3", f::type::number}, {"1e+308", f::type::number}, {"\xC2\xB0", f::type::string}},
   };
   std::string out;
-  append_json_begin(out, layout);
-  for (std::size_t r = 0; r < rows.size(); ++r) append_json_row(out, layout, rows[r], r == 0);
-  append_json_end(out);
+  json_rows json(layout);
+  json.append_begin(out);
+  for (const auto& row : rows) json.append_row(out, row);
+  json.append_end(out);
   const auto doc = nlohmann::json::parse(out);
   EXPECT_EQ(doc["file"], "plan");
   ASSERT_EQ(doc["rows"].size(), 4u);
