@@ -4,9 +4,12 @@
 namespace scn {
 
 std::span<const record_spec* const> keyword_dispatch::matching(std::string_view keyword) {
+  // Lengths first: most remembered texts differ from the one asked for in
+  // length, and the bytes are compared only where they agree.
   for (std::size_t i = 0; i < filled_; ++i) {
     const answer& a = answers_[i];
-    if (a.text == keyword) return std::span<const record_spec* const>(a.records.data(), a.count);
+    if (a.text.size() == keyword.size() && std::string_view(a.text) == keyword)
+      return std::span<const record_spec* const>(a.records.data(), a.count);
   }
   // A text not seen lately: run the tests and keep the answer in place of
   // the oldest one.

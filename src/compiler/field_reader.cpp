@@ -70,7 +70,7 @@ void field_reader::fail(const char* what) const {
 }
 
 // Skips the leading blanks and records where the field begins.
-void field_reader::begin_field() {
+inline void field_reader::begin_field() {
   const bool started_at_end = at_end();
   ++fields_in_record_;
   field_pos_ = pos_;
@@ -98,7 +98,7 @@ std::string_view field_reader::read_text() {
   return text;
 }
 
-std::string_view field_reader::take_numeric_token() {
+inline std::string_view field_reader::take_numeric_token() {
   const std::size_t start = pos_;
   while (pos_ < bytes_.size() && !ends(bytes_[pos_], ends_number)) ++pos_;
   const std::string_view token = bytes_.substr(start, pos_ - start);
@@ -111,7 +111,8 @@ std::string_view field_reader::take_numeric_token() {
   return token;
 }
 
-std::int64_t field_reader::read_number(std::int64_t low, std::int64_t high, const char* type) {
+inline std::int64_t field_reader::read_number(std::int64_t low, std::int64_t high,
+                                              const char* type) {
   begin_field();
   std::int64_t value = 0;
   const std::string_view token = take_numeric_token();

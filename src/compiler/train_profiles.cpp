@@ -16,11 +16,27 @@ std::uint8_t speed_units(std::int64_t speed) {
   return static_cast<std::uint8_t>(units);
 }
 
+// The value to store, worked out when the first cell takes it: a speed out
+// of range fails there, and only where some cell is written.
+class speed_value {
+ public:
+  explicit speed_value(std::int64_t speed) : speed_(speed) {}
+  std::uint8_t units() {
+    if (units_ < 0) units_ = speed_units(speed_);
+    return static_cast<std::uint8_t>(units_);
+  }
+
+ private:
+  std::int64_t speed_;
+  int units_ = -1;  // not worked out yet
+};
+
 // The speed cursor never passes last_cell.
 void spread_speed(train_reading& r, std::int64_t until) {
+  speed_value value(r.speed);
   do {
     if (r.speed_cursor >= r.s.last_cell) break;
-    r.s.track_cells[static_cast<std::size_t>(r.speed_cursor)].speed_limit = speed_units(r.speed);
+    r.s.track_cells[static_cast<std::size_t>(r.speed_cursor)].speed_limit = value.units();
     ++r.speed_cursor;
   } while (r.speed_cursor < until);
 }
@@ -64,9 +80,10 @@ after_record adhesion_record(train_reading& r) {
 
 void finish_profiles(train_reading& r) {
   const std::int64_t until = std::int64_t{r.s.last_cell} - 2;
+  speed_value value(r.speed);
   do {
     if (in_model(r.s, r.speed_cursor))
-      r.s.track_cells[static_cast<std::size_t>(r.speed_cursor)].speed_limit = speed_units(r.speed);
+      r.s.track_cells[static_cast<std::size_t>(r.speed_cursor)].speed_limit = value.units();
     ++r.speed_cursor;
   } while (r.speed_cursor < until);
   spread_adhesion(r, until);
