@@ -4,7 +4,7 @@
 #include <cctype>
 #include <memory>
 
-#include "pipeline/pipeline.h"
+#include "pipeline/memory_compile.h"
 #include "tool/check/check_findings.h"
 #include "tool/lsp/record_knowledge.h"
 
@@ -51,37 +51,23 @@ void unknown_keywords(const compile_trace& trace, std::vector<pair_finding>& out
   }
 }
 
-// The finishing procedure over the two texts, writing nothing.
-std::string compile_in_memory(scenario& s, const pair_sources& sources, compile_trace& trace) {
-  s.line_name = sources.line_name;
-  s.train_number = sources.train_number;
-  // Without a train description the line compiles with an empty one.
-  memory_description_files files(sources.line, sources.train ? sources.train : std::string());
-  std::string fatal_error;
-  finishing_io io;
-  io.sources = &files;
-  io.trace = &trace;
-  io.errore = [&fatal_error](const std::string& a) { fatal_error = a; };
-  io.write_file = [](const std::string&, const byte_pieces&) {};
-  memorizza_percorso(s, 1, io);
-  return fatal_error;
-}
-
 }  // namespace
 
 std::vector<pair_finding> diagnose_pair(const pair_sources& sources) {
-  auto s = std::make_unique<scenario>();
+  auto compiled = std::make_unique<memory_compile>();
   // Analysis mode: every refused record of both texts, not only the first.
   compile_trace trace;
   trace.set_recovering(true);
-  const std::string fatal_error = compile_in_memory(*s, sources, trace);
+  // Without a train description the line compiles with an empty one.
+  compile_in_memory(*compiled, sources.line_name, sources.train_number, sources.line,
+                    sources.train ? sources.train : std::string(), {.trace = &trace});
   std::optional<source_text> line_text, train_text;
   if (sources.line) line_text.emplace(*sources.line);
   if (sources.train) train_text.emplace(*sources.train);
   const compile_outcome outcome{
-      *s,
+      compiled->s,
       trace,
-      fatal_error,
+      compiled->fatal_error,
       {line_text ? &*line_text : nullptr, train_text ? &*train_text : nullptr}};
 
   std::vector<pair_finding> out;

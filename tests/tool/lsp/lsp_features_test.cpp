@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "compiler/compile_fixture.h"
+#include "pipeline/memory_compile.h"
 #include "sources/line_description_table.h"
 #include "sources/train_description_table.h"
-#include "tool/cli/memory_compile.h"
 #include "tool/lsp/description_pair.h"
 #include "tool/lsp/features.h"
 #include "tool/lsp/lsp_test_client.h"
@@ -411,7 +411,7 @@ TEST_F(LspFeatures, QuickFixesRoundPositionsAndMoveExtraValuesOut) {
 std::vector<std::string> read_fields(const std::string& line, const std::string& train) {
   memory_compile compiled;
   compile_trace trace;
-  compile_in_memory(compiled, {"A", "1"}, line, train, &trace);
+  compile_in_memory(compiled, "A", "1", line, train, {.trace = &trace});
   std::vector<std::string> out;
   for (const auto& r : trace.records()) {
     out.push_back(r.keyword.text);
