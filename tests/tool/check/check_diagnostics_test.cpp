@@ -433,6 +433,51 @@ TEST(CheckDiagnostics, FortyThousandFindingsTakeWellUnderThreeSeconds) {
   EXPECT_LT(took, bound);
 }
 
+// A misspelt keyword carries the keyword meant, as the field should read,
+// in the finding and in the JSON report; the message names the record.
+TEST(CheckDiagnostics, UnknownKeywordCarriesTheKeywordMeant) {
+  const struct {
+    mutation m;
+    const char* suggestion;  // "": no keyword near enough
+    const char* named;       // the record the message names
+  } cases[] = {
+      {{description::train, 11,
+        "stazoine, 15000, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 1, 10, 20, 0, "
+        "ARRIVO"},
+       "stazione",
+       "stazione"},
+      {{description::line, 7, "pendneza, 1000, 5"}, "pendenza", "pendenza"},
+      {{description::line, 5, "curvs5, 3000, 400"}, "curvas5", "curvad4"},
+      {{description::line, 5, "cruvad2, 3000, 400"}, "curvad2", "curvad4"},
+      {{description::train, 16, "qqqqqqq, 9000, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0"}, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.m.text);
+    analysed a;
+    analyse(a, {c.m});
+    const finding* unknown = nullptr;
+    for (const auto& f : a.a.findings)
+      if (f.code == "unknown-keyword" && f.where.line == c.m.line) unknown = &f;
+    ASSERT_NE(unknown, nullptr) << listing(a.a.findings);
+    EXPECT_EQ(unknown->suggestion, c.suggestion);
+    EXPECT_EQ(unknown->message.find("did you mean") != std::string::npos, *c.named != '\0')
+        << unknown->message;
+    if (*c.named != '\0') {
+      EXPECT_NE(unknown->message.find("did you mean \"" + std::string(c.named) + "\"?"),
+                std::string::npos)
+          << unknown->message;
+    }
+
+    const auto doc = nlohmann::json::parse(tool::render_json({*unknown}, {{"L"}, {"T"}}));
+    const auto& item = doc.at("findings").at(0);
+    if (*c.suggestion != '\0') {
+      EXPECT_EQ(item.at("suggestion"), c.suggestion);
+    } else {
+      EXPECT_FALSE(item.contains("suggestion"));
+    }
+  }
+}
+
 // Through the process boundary: exit statuses, --werror and --format json.
 TEST(CheckCommandExit, ZeroCleanTwoErrorsOneCouldNotRunAndWerror) {
   test::scratch_dir dir;
