@@ -1,6 +1,7 @@
 // Field-by-field reading of a description file held in memory.
 #include "compiler/field_reader.h"
 
+#include <array>
 #include <limits>
 #include <string>
 
@@ -9,6 +10,21 @@ namespace scn {
 namespace {
 
 constexpr char blank = ' ';
+
+// What ends a field, by byte: a comma or a line end ends any field, a blank
+// also ends a numeric one. One table lookup per byte in the scanning loops.
+enum : std::uint8_t { ends_text = 1, ends_number = 2 };
+
+constexpr std::array<std::uint8_t, 256> field_ends = [] {
+  std::array<std::uint8_t, 256> t{};
+  for (const unsigned char c : {',', '\r', '\n'}) t[c] = ends_text | ends_number;
+  t[static_cast<unsigned char>(blank)] = ends_number;
+  return t;
+}();
+
+bool ends(char c, std::uint8_t which) {
+  return (field_ends[static_cast<unsigned char>(c)] & which) != 0;
+}
 
 bool is_line_end_byte(char c) {
   return c == '\r' || c == '\n';
@@ -71,7 +87,7 @@ void field_reader::begin_field() {
 std::string_view field_reader::read_text() {
   begin_field();
   const std::size_t start = pos_;
-  while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_line_end_byte(bytes_[pos_])) ++pos_;
+  while (pos_ < bytes_.size() && !ends(bytes_[pos_], ends_text)) ++pos_;
   const std::string_view text = bytes_.substr(start, pos_ - start);
   report(text);
   if (at_line_end()) {
@@ -84,9 +100,7 @@ std::string_view field_reader::read_text() {
 
 std::string_view field_reader::take_numeric_token() {
   const std::size_t start = pos_;
-  while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != blank &&
-         !is_line_end_byte(bytes_[pos_]))
-    ++pos_;
+  while (pos_ < bytes_.size() && !ends(bytes_[pos_], ends_number)) ++pos_;
   const std::string_view token = bytes_.substr(start, pos_ - start);
   while (pos_ < bytes_.size() && bytes_[pos_] == blank) ++pos_;
   if (at_line_end()) {

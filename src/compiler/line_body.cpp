@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "catalogue/keyword_dispatch.h"
 #include "catalogue/keyword_tests.h"
 #include "catalogue/record_catalogue.h"
 #include "compiler/analysis_mode.h"
@@ -125,15 +126,15 @@ std::int32_t read_body_record(line_reading& r, record_kind kind, std::string_vie
 
 // Every test that matches reads its own fields, in the order of the format.
 // A curve is a record only while the plan is built.
-std::int32_t body_record(line_reading& r, std::string_view k) {
-  for (const auto& record : records_in(reading_part::line_body)) {
-    if (!keyword_matches(record, k)) continue;
-    if (record.kind == record_kind::curve && r.s.output_switch == 0) continue;
-    r.in.mark_record(record.kind);
-    const auto status =
-        read_or_leave_out(r.in, record.kind, [&] { return read_body_record(r, record.kind, k); });
+std::int32_t body_record(line_reading& r, std::span<const record_spec* const> matching,
+                         std::string_view k) {
+  for (const record_spec* record : matching) {
+    const record_kind kind = record->kind;
+    if (kind == record_kind::curve && r.s.output_switch == 0) continue;
+    r.in.mark_record(kind);
+    const auto status = read_or_leave_out(r.in, kind, [&] { return read_body_record(r, kind, k); });
     if (!status) return 0;
-    if (*status != 0 && !leave_out_refused(r.s, r.in, record.kind)) return *status;
+    if (*status != 0 && !leave_out_refused(r.s, r.in, kind)) return *status;
   }
   return 0;
 }
@@ -141,8 +142,9 @@ std::int32_t body_record(line_reading& r, std::string_view k) {
 }  // namespace
 
 std::int32_t read_body(line_reading& r) {
+  keyword_dispatch dispatch(reading_part::line_body);
   while (const auto keyword = read_keyword(r.in, body_dashes)) {
-    if (const auto status = body_record(r, *keyword)) return status;
+    if (const auto status = body_record(r, dispatch.matching(*keyword), *keyword)) return status;
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 // The general part of the line description: length, kilometric references,
 // backdrop positions, cab-signal repetition.
+#include "catalogue/keyword_dispatch.h"
 #include "catalogue/keyword_tests.h"
 #include "catalogue/record_catalogue.h"
 #include "compiler/analysis_mode.h"
@@ -92,14 +93,14 @@ std::int32_t read_general(line_reading& r, record_kind kind, std::string_view k)
 }
 
 // Every test that matches reads its own fields, in the order of the format.
-std::int32_t general_record(line_reading& r, std::string_view k) {
-  for (const auto& record : records_in(reading_part::line_general)) {
-    if (!keyword_matches(record, k)) continue;
-    r.in.mark_record(record.kind);
-    const auto status =
-        read_or_leave_out(r.in, record.kind, [&] { return read_general(r, record.kind, k); });
+std::int32_t general_record(line_reading& r, std::span<const record_spec* const> matching,
+                            std::string_view k) {
+  for (const record_spec* record : matching) {
+    const record_kind kind = record->kind;
+    r.in.mark_record(kind);
+    const auto status = read_or_leave_out(r.in, kind, [&] { return read_general(r, kind, k); });
     if (!status) return 0;
-    if (*status != 0 && !leave_out_refused(r.s, r.in, record.kind)) return *status;
+    if (*status != 0 && !leave_out_refused(r.s, r.in, kind)) return *status;
   }
   return 0;
 }
@@ -107,9 +108,10 @@ std::int32_t general_record(line_reading& r, std::string_view k) {
 }  // namespace
 
 std::int32_t read_general_part(line_reading& r) {
+  keyword_dispatch dispatch(reading_part::line_general);
   while (const auto keyword = read_keyword(r.in, general_part_dashes)) {
     if (closes_general_part(*keyword)) return 0;
-    if (const auto status = general_record(r, *keyword)) return status;
+    if (const auto status = general_record(r, dispatch.matching(*keyword), *keyword)) return status;
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 // file, the profile tails and the check of the kilometric references.
 #include "compiler/train_compiler.h"
 
+#include "catalogue/keyword_dispatch.h"
 #include "catalogue/record_catalogue.h"
 #include "compiler/analysis_mode.h"
 #include "compiler/compile_status.h"
@@ -54,22 +55,23 @@ after_record read_train_record(train_reading& r, record_kind kind) {
 }
 
 // Every test that matches reads its own values, in the order of the format.
-after_record train_record(train_reading& r, std::string_view k) {
-  for (const auto& record : records_in(reading_part::train)) {
-    if (!keyword_matches(record, k)) continue;
-    r.in.mark_record(record.kind);
-    const auto next =
-        read_or_leave_out(r.in, record.kind, [&] { return read_train_record(r, record.kind); });
+after_record train_record(train_reading& r, std::span<const record_spec* const> matching) {
+  for (const record_spec* record : matching) {
+    const record_kind kind = record->kind;
+    r.in.mark_record(kind);
+    const auto next = read_or_leave_out(r.in, kind, [&] { return read_train_record(r, kind); });
     if (!next) return after_record::next;
-    if (*next != after_record::next && !leave_out_refused(r.s, r.in, record.kind)) return *next;
+    if (*next != after_record::next && !leave_out_refused(r.s, r.in, kind)) return *next;
   }
   return after_record::next;
 }
 
 after_record read_records(train_reading& r) {
   find_generale(r.in);
+  keyword_dispatch dispatch(reading_part::train);
   while (const auto keyword = read_keyword(r.in, body_dashes)) {
-    if (const auto next = train_record(r, *keyword); next != after_record::next) return next;
+    const auto next = train_record(r, dispatch.matching(*keyword));
+    if (next != after_record::next) return next;
   }
   return after_record::end_reading;
 }

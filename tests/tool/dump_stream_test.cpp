@@ -8,6 +8,7 @@
 #include "formats/decode_error.h"
 #include "formats/plan_file.h"
 #include "tool/dump/dump_rows.h"
+#include "tool/dump/json_rows.h"
 
 namespace scn::tool {
 namespace {
@@ -97,8 +98,9 @@ TEST(DumpStream, NumbersAreShortestAndReadBackExactly) {
 TEST(DumpStream, JsonHasNoNumberForNaNOrInfinity) {
   const dump_layout layout{"plan", {"x"}};
   std::string out;
-  append_json_row(out, layout, {{shortest_number(std::nan("")), dump_field::type::number}}, true);
-  append_json_row(out, layout, {{shortest_number(-INFINITY), dump_field::type::number}}, false);
+  json_rows json(layout);
+  json.append_row(out, {{shortest_number(std::nan("")), dump_field::type::number}});
+  json.append_row(out, {{shortest_number(-INFINITY), dump_field::type::number}});
   EXPECT_EQ(out, "\n  {\"x\":null},\n  {\"x\":null}");
 }
 

@@ -13,6 +13,7 @@
 #include "tool/cli/output_safety.h"
 #include "tool/cli/standard_output.h"
 #include "tool/dump/dump_rows.h"
+#include "tool/dump/json_rows.h"
 
 namespace scn::tool {
 
@@ -74,14 +75,13 @@ void print_rows(binary_kind kind, const cursor_opener& open, const std::string& 
       out.maybe_write();
     });
   } else {
-    append_json_begin(text, layout);
-    bool first = true;
+    json_rows json(layout);
+    json.append_begin(text);
     decode_rows(kind, open, [&](const dump_row& row) {
-      append_json_row(text, layout, row, first);
-      first = false;
+      json.append_row(text, row);
       out.maybe_write();
     });
-    append_json_end(text);
+    json.append_end(text);
   }
   out.write();
 }

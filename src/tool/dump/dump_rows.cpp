@@ -17,6 +17,8 @@ namespace scn::tool {
 
 namespace {
 
+// Fields are reused from row to row: each keeps its capacity, so that
+// filling a row allocates nothing.
 void set_num(dump_field& f, long long v) {
   char buf[24];
   const auto r = std::to_chars(buf, buf + sizeof buf, v);
@@ -24,8 +26,14 @@ void set_num(dump_field& f, long long v) {
   f.kind = dump_field::type::number;
 }
 
-void set_str(dump_field& f, std::string s) {
-  f.text = std::move(s);
+void set_real(dump_field& f, double v) {
+  char buf[shortest_number_size];
+  f.text.assign(buf, write_shortest_number(buf, v));
+  f.kind = dump_field::type::number;
+}
+
+void set_str(dump_field& f, std::string_view s) {
+  f.text.assign(s.data(), s.size());
   f.kind = dump_field::type::string;
 }
 
@@ -54,6 +62,20 @@ class byte_reader {
     }
     offset_ += got;
     return got;
+  }
+  // The next `n` bytes (at most the size of `scratch`): in place when the
+  // buffer holds them all, else copied to `scratch`. `got` is less than `n`
+  // only at the end of the file.
+  const char* take_view(std::size_t n, char* scratch, std::size_t& got) {
+    if (filled_ - at_ >= n) {
+      const char* in_place = buffer_ + at_;
+      at_ += n;
+      offset_ += n;
+      got = n;
+      return in_place;
+    }
+    got = take(scratch, n);
+    return scratch;
   }
   std::uint64_t offset() const { return offset_; }
   const byte_cursor& cursor() const { return *cursor_; }
@@ -89,25 +111,33 @@ void cell_rows(const cursor_opener& open, const row_sink& sink) {
         *size - *size % cell_record_size,
         "truncated cell record (" + std::to_string(*size % cell_record_size) + " of 15 bytes)");
   }
+  // Records are decoded a batch at a time, which keeps the decoder's
+  // allocation off every row.
+  constexpr std::size_t batch = 4096;
+  std::string records(batch * cell_record_size, '\0');
   dump_row row(14);
-  char record[cell_record_size];
-  for (long long i = 0;; ++i) {
+  long long i = 0;
+  for (;;) {
     const std::uint64_t at = in.offset();
-    const std::size_t n = in.take(record, sizeof record);
-    if (n == 0) return;
-    if (n != sizeof record) {
-      throw decode_error(at, "truncated cell record (" + std::to_string(n) + " of 15 bytes)");
+    const std::size_t n = in.take(records.data(), records.size());
+    if (n % cell_record_size != 0) {
+      throw decode_error(
+          at + n - n % cell_record_size,
+          "truncated cell record (" + std::to_string(n % cell_record_size) + " of 15 bytes)");
     }
-    const track_cell c = decode_cell_file(std::string_view(record, sizeof record))[0];
-    set_num(row[0], i);
-    set_num(row[1], (i - 1) * 50);
-    set_num(row[2], c.kind);
-    set_str(row[3], cell_kind_name(c.kind));
-    const long long values[] = {c.value1,         c.value2,   c.value3,   c.value4,
-                                c.timer,          c.approach, c.backdrop, c.speed_limit * 5,
-                                c.gradient - 100, c.adhesion};
-    for (std::size_t k = 0; k < std::size(values); ++k) set_num(row[4 + k], values[k]);
-    sink(row);
+    for (const track_cell& c : decode_cell_file(std::string_view(records.data(), n))) {
+      set_num(row[0], i);
+      set_num(row[1], (i - 1) * 50);
+      set_num(row[2], c.kind);
+      set_str(row[3], cell_kind_name(c.kind));
+      const long long values[] = {c.value1,         c.value2,   c.value3,   c.value4,
+                                  c.timer,          c.approach, c.backdrop, c.speed_limit * 5,
+                                  c.gradient - 100, c.adhesion};
+      for (std::size_t k = 0; k < std::size(values); ++k) set_num(row[4 + k], values[k]);
+      sink(row);
+      ++i;
+    }
+    if (n < records.size()) return;
   }
 }
 
@@ -150,19 +180,21 @@ struct plan_element {
 // The next element, or false at the end of the file.
 bool next_element(byte_reader& in, plan_element& e) {
   const std::uint64_t at = in.offset();
-  char bytes[10];
-  const std::size_t n = in.take(bytes, 2);
-  if (n == 0) return false;
-  if (n < 2) throw decode_error(at, "truncated element tag");
-  e.tag = get_u16(std::string_view(bytes, 2), 0);
+  char scratch[8];
+  std::size_t got = 0;
+  const char* tag = in.take_view(2, scratch, got);
+  if (got == 0) return false;
+  if (got < 2) throw decode_error(at, "truncated element tag");
+  e.tag = get_u16(std::string_view(tag, 2), 0);
   if (e.tag != plan_tag_empty && e.tag != plan_tag_integer && e.tag != plan_tag_real) {
     throw decode_error(at, "unknown element tag " + std::to_string(e.tag));
   }
-  const std::size_t payload = e.tag == plan_tag_empty ? 0 : e.tag == plan_tag_integer ? 2 : 8;
-  if (in.take(bytes + 2, payload) != payload) throw decode_error(at, "truncated element payload");
-  const std::string_view all(bytes, 2 + payload);
-  e.value = e.tag == plan_tag_integer ? 1.0 * get_i16(all, 2)
-            : e.tag == plan_tag_real  ? get_f64(all, 2)
+  const std::size_t size = e.tag == plan_tag_empty ? 0 : e.tag == plan_tag_integer ? 2 : 8;
+  const char* payload = in.take_view(size, scratch, got);
+  if (got != size) throw decode_error(at, "truncated element payload");
+  const std::string_view bytes(payload, size);
+  e.value = e.tag == plan_tag_integer ? 1.0 * get_i16(bytes, 0)
+            : e.tag == plan_tag_real  ? get_f64(bytes, 0)
                                       : 0.0;
   return true;
 }
@@ -175,8 +207,7 @@ void set_element(dump_field& tag, dump_field& value, const plan_element& e) {
     value.text.clear();
     value.kind = dump_field::type::null;
   } else {
-    value.text = shortest_number(e.value);
-    value.kind = dump_field::type::number;
+    set_real(value, e.value);
   }
 }
 

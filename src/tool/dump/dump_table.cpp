@@ -3,10 +3,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
-
-#include "tool/text/json_text.h"
 
 namespace scn::tool {
 
@@ -17,25 +13,22 @@ std::size_t display_width(const std::string& utf8) {
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+// A CSV cell is quoted when it holds a separator, a quote, a line end or a
+// NUL byte; quotes inside are doubled.
+bool needs_csv_quotes(const std::string& text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    return c == ',' || c == '"' || c == '\n' || c == '\r' || c == '\0';
+  });
+}
+
 void append_csv_cell(std::string& out, const dump_field& f) {
-  if (f.text.find_first_of(",\"\n\r") == std::string::npos &&
-      f.text.find('\0') == std::string::npos) {
+  if (!needs_csv_quotes(f.text)) {
     out += f.text;
     return;
   }
   out += '"';
   for (char c : f.text) out += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
   out += '"';
-}
-
-// A numeric field as a JSON number; infinities and NaN have no JSON form
-// and become null.
-nlohmann::ordered_json json_number(const std::string& text) {
-  long long whole = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
-  if (ec == std::errc() && end == text.data() + text.size()) return whole;
-  const double real = std::strtod(text.c_str(), nullptr);
-  return std::isfinite(real) ? nlohmann::ordered_json(real) : nlohmann::ordered_json();
 }
 
 template <typename Text, typename IsNumber>
@@ -59,10 +52,13 @@ void append_line(std::string& out, std::size_t columns, const std::vector<std::s
 
 }  // namespace
 
+char* write_shortest_number(char* to, double v) {
+  return std::to_chars(to, to + shortest_number_size, v, std::chars_format::general).ptr;
+}
+
 std::string shortest_number(double v) {
-  char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general);
-  return std::string(buf, r.ptr);
+  char buf[shortest_number_size];
+  return std::string(buf, write_shortest_number(buf, v));
 }
 
 std::vector<std::size_t> text_widths(const dump_layout& layout) {
@@ -106,31 +102,6 @@ void append_csv_row(std::string& out, const dump_row& row) {
     append_csv_cell(out, row[c]);
   }
   out += '\n';
-}
-
-// The frame is fixed text; every value in it is written by the JSON
-// library. One object per row on a line of its own, so that rows go out
-// as they are decoded.
-void append_json_begin(std::string& out, const dump_layout& layout) {
-  out += "{\"file\": " + nlohmann::ordered_json(layout.file_kind).dump() + ", \"rows\": [";
-}
-
-void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first) {
-  nlohmann::ordered_json object = nlohmann::ordered_json::object();
-  for (std::size_t c = 0; c < layout.columns.size(); ++c) {
-    const auto& f = row[c];
-    auto& value = object[layout.columns[c]];
-    if (f.kind == dump_field::type::number) value = json_number(f.text);
-    // Texts are already UTF-8 here.
-    if (f.kind == dump_field::type::string) value = f.text;
-  }
-  out += first ? "\n  " : ",\n  ";
-  out += json_line(object);
-  out.pop_back();  // the row's line end; the separator or the end follows
-}
-
-void append_json_end(std::string& out) {
-  out += "\n]}\n";
 }
 
 }  // namespace scn::tool

@@ -1,5 +1,6 @@
-// Rows of a decoded binary file, printed as aligned text, CSV or JSON as
-// they come: the text form takes the column widths from a first pass.
+// Rows of a decoded binary file, printed as aligned text or CSV as they
+// come: the text form takes the column widths from a first pass. (The JSON
+// form is in json_rows.h.)
 #pragma once
 
 #include <cstddef>
@@ -22,7 +23,12 @@ struct dump_layout {
   std::vector<std::string> columns;
 };
 
-// A number in its shortest form that reads back to the same double.
+// A number in its shortest form that reads back to the same double
+// (integers without a point, "inf", "-inf" or "nan" for the values that are
+// not finite): written to `to`, which has room for shortest_number_size
+// characters, returning the end of the text; or as a string.
+inline constexpr std::size_t shortest_number_size = 32;
+char* write_shortest_number(char* to, double v);
 std::string shortest_number(double v);
 
 // Aligned text: widths start at the column names and grow with each row
@@ -36,10 +42,5 @@ void append_text_row(std::string& out, const dump_row& row, const std::vector<st
 // CSV: a header of the column names, one line per row.
 void append_csv_header(std::string& out, const dump_layout& layout);
 void append_csv_row(std::string& out, const dump_row& row);
-
-// JSON: {"file": KIND, "rows": [ one object per row ]}.
-void append_json_begin(std::string& out, const dump_layout& layout);
-void append_json_row(std::string& out, const dump_layout& layout, const dump_row& row, bool first);
-void append_json_end(std::string& out);
 
 }  // namespace scn::tool
