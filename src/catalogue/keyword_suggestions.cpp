@@ -2,6 +2,7 @@
 #include "catalogue/keyword_suggestions.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace scn {
 
@@ -15,6 +16,25 @@ std::string_view trimmed(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
+}
+
+// The keyword of `kind` as `field` should read it.
+std::string written_as_meant(record_kind kind, std::string_view field) {
+  std::string word(trimmed(field));
+  std::string digits;
+  while (!word.empty() && std::isdigit(static_cast<unsigned char>(word.back()))) {
+    digits.insert(digits.begin(), word.back());
+    word.pop_back();
+  }
+  if (kind == record_kind::curve) {
+    const char letter =
+        word.empty() ? 'd'
+                     : static_cast<char>(std::tolower(static_cast<unsigned char>(word.back())));
+    const int digit = digits.empty() ? 0 : digits.front() - '0';
+    return curve_spelling(std::string_view(&letter, 1) == curve_left_letter,
+                          digit >= 1 && digit <= 6 ? digit : 4);
+  }
+  return std::string(record_of(kind).spelling) + digits;
 }
 
 }  // namespace
@@ -52,6 +72,12 @@ std::vector<keyword_suggestion> nearest_keywords(reading_part part, std::string_
   std::stable_sort(out.begin(), out.end(),
                    [](const auto& x, const auto& y) { return x.distance < y.distance; });
   return out;
+}
+
+std::optional<meant_keyword> keyword_meant(reading_part part, std::string_view field) {
+  const auto near = nearest_keywords(part, field, 3);
+  if (near.empty()) return std::nullopt;
+  return meant_keyword{near.front().kind, written_as_meant(near.front().kind, field)};
 }
 
 }  // namespace scn

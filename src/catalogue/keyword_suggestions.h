@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,5 +26,16 @@ std::size_t edit_distance(std::string_view a, std::string_view b);
 // nearest first, ties in dispatch order.
 std::vector<keyword_suggestion> nearest_keywords(reading_part part, std::string_view field,
                                                  std::size_t max_distance);
+
+// The keyword a field that matched no record of `part` was meant to be:
+// the nearest record within three edits, and its keyword written as the
+// field should read. A curve keeps the turn letter and class digit the
+// field gives (right and class 4 where it gives none that is valid); any
+// other record keeps the digits the field ends with.
+struct meant_keyword {
+  record_kind kind;
+  std::string text;
+};
+std::optional<meant_keyword> keyword_meant(reading_part part, std::string_view field);
 
 }  // namespace scn

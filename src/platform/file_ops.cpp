@@ -26,6 +26,21 @@ std::string too_large(std::uint64_t size, const input_limit& limit) {
          std::to_string(limit.max_bytes) + " " + limit.what + " may have";
 }
 
+// Opens the file for reading and refuses it, unread, when the size of the
+// open file shows more bytes than the limit. `size` is left at that size,
+// or 0 when the system cannot tell it.
+unique_file open_within_limit(const std::string& name, const input_limit& limit,
+                              std::uint64_t& size) {
+  errno = 0;
+  unique_file f(std::fopen(name.c_str(), "rb"));
+  if (!f) throw file_error(name, "open", reason());
+  size = 0;
+  if (size_of_open_file(f.get(), size) && size > limit.max_bytes) {
+    throw file_error(name, "read", too_large(size, limit));
+  }
+  return f;
+}
+
 }  // namespace
 
 bool file_exists(const std::string& name) {
@@ -40,13 +55,8 @@ void delete_file(const std::string& name) {
 
 std::optional<std::string> read_file(const std::string& name, const input_limit& limit) {
   if (!file_exists(name)) return std::nullopt;
-  errno = 0;
-  const unique_file f(std::fopen(name.c_str(), "rb"));
-  if (!f) throw file_error(name, "open", reason());
   std::uint64_t size = 0;
-  if (size_of_open_file(f.get(), size) && size > limit.max_bytes) {
-    throw file_error(name, "read", too_large(size, limit));
-  }
+  const unique_file f = open_within_limit(name, limit, size);
   // The size is a hint: the file may change while it is read, so the
   // limit also bounds what the loop takes.
   std::string data;
@@ -106,13 +116,8 @@ constexpr std::size_t file_chunk_size = 256 * 1024;
 
 byte_pieces file_in_pieces(const std::string& name, const input_limit& limit) {
   return [name, limit](const piece_sink& sink) {
-    errno = 0;
-    const unique_file f(std::fopen(name.c_str(), "rb"));
-    if (!f) throw file_error(name, "open", reason());
     std::uint64_t size = 0;
-    if (size_of_open_file(f.get(), size) && size > limit.max_bytes) {
-      throw file_error(name, "read", too_large(size, limit));
-    }
+    const unique_file f = open_within_limit(name, limit, size);
     std::setvbuf(f.get(), nullptr, _IONBF, 0);
     const std::unique_ptr<char[]> chunk(new char[file_chunk_size]);
     std::uint64_t used = 0;

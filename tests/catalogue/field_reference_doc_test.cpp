@@ -11,6 +11,7 @@
 #include "catalogue/record_catalogue.h"
 #include "catalogue/station_rules.h"
 #include "catalogue/status_catalogue.h"
+#include "support/process.h"
 
 namespace scn {
 namespace {
@@ -147,7 +148,7 @@ std::string render() {
 }
 
 TEST(FieldReferenceDoc, IsRenderedFromTheCatalogues) {
-  const fs::path doc = fs::path(SCENARIO_FIXTURE_DIR) / ".." / ".." / "docs" / "field-reference.md";
+  const fs::path doc = test::source_path("docs/field-reference.md");
   std::ifstream in(doc, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();

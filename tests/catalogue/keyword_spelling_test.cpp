@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "catalogue/record_catalogue.h"
+#include "support/process.h"
 
 namespace scn {
 namespace {
@@ -110,7 +111,7 @@ TEST(KeywordSpelling, StringLiteralsOfASource) {
 }
 
 TEST(KeywordSpelling, OnlyTheCatalogueSpellsKeywords) {
-  const fs::path src = fs::path(SCENARIO_FIXTURE_DIR) / ".." / ".." / "src";
+  const fs::path src = test::source_path("src");
   ASSERT_TRUE(fs::is_directory(src));
   std::size_t files = 0;
   for (const auto& entry : fs::recursive_directory_iterator(src)) {

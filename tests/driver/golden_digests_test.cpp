@@ -51,7 +51,7 @@ TEST(GoldenDigests, ProgramWritesTheEmbeddedScenarioByteForByte) {
 
 TEST(GoldenDigests, ToolWritesAndCompilesTheSameBytes) {
   test::scratch_dir dir;
-  const std::string tool = test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
+  const std::string tool = test::tool();
   auto r = test::run_in(dir.path(), tool + " sources --out .");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   r = test::run_in(dir.path(), tool +

@@ -24,8 +24,7 @@ TEST(Examples, WrittenAfreshWithTheStarterWhereTheToolHasNew) {
 
 TEST(Examples, BuildShipsTheEmbeddedScenarioAsTheToolWritesIt) {
   test::scratch_dir dir;
-  const auto r = test::run_in(
-      dir.path(), test::quoted(fs::path(SCENARIO_BIN_DIR) / "scenario-tool") + " sources --out .");
+  const auto r = test::run_in(dir.path(), test::tool() + " sources --out .");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   const auto shipped = test::generated_dir() / "examples/embedded";
   const auto written = test::files_in(dir.path());

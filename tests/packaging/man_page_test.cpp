@@ -36,8 +36,7 @@ std::string unescape_roff(const std::string& page) {
 
 std::string tool_help(const std::string& args) {
   test::scratch_dir dir;
-  const auto r =
-      test::run_in(dir.path(), test::quoted(fs::path(SCENARIO_BIN_DIR) / "scenario-tool") + args);
+  const auto r = test::run_in(dir.path(), test::tool() + args);
   EXPECT_EQ(r.exit_status, 0) << args << ": " << r.errors;
   return r.output;
 }
@@ -115,8 +114,7 @@ TEST(ManPages, GeneratorTakesEachCommandsHelpAndEscapesIt) {
 
 TEST(ScenarioTool, VersionIsTheProjectVersion) {
   test::scratch_dir dir;
-  const auto r = test::run_in(
-      dir.path(), test::quoted(fs::path(SCENARIO_BIN_DIR) / "scenario-tool") + " --version");
+  const auto r = test::run_in(dir.path(), test::tool() + " --version");
   EXPECT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_NE(r.output.find(SCENARIO_VERSION), std::string::npos) << r.output;
 }

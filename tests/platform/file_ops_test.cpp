@@ -89,5 +89,40 @@ TEST(ReplaceFile, FailureNamesTheFileAndCauseAndRemovesTheTemporary) {
   EXPECT_EQ(test::files_in(dir.path()), std::vector<std::string>{});
 }
 
+// Both ways of reading a file refuse one larger than the limit before
+// reading it, and one that cannot be opened, with the same message.
+TEST(ReadFile, WholeAndInPiecesRefuseAFileAlikeBeforeReadingIt) {
+  test::scratch_dir dir;
+  const fs::path big = dir / "big.txt";
+  test::write_bytes(big, std::string(101, 'x'));
+  const input_limit limit{100, "a test input"};
+  const auto refusal = [](const auto& read) {
+    try {
+      read();
+    } catch (const file_error& e) {
+      return std::string(e.what());
+    }
+    return std::string("read without complaint");
+  };
+  const std::string over =
+      "cannot read " + big.string() + ": it has 101 bytes, more than the 100 a test input may have";
+  EXPECT_EQ(refusal([&] { read_file(big.string(), limit); }), over);
+  std::size_t pieces = 0;
+  EXPECT_EQ(
+      refusal([&] { file_in_pieces(big.string(), limit)([&](std::string_view) { ++pieces; }); }),
+      over);
+  EXPECT_EQ(pieces, 0u);
+  const input_limit exact{101, "a test input"};
+  EXPECT_EQ(read_file(big.string(), exact), std::string(101, 'x'));
+  EXPECT_EQ(gather_pieces(file_in_pieces(big.string(), exact)), std::string(101, 'x'));
+
+  const fs::path missing = dir / "missing.txt";
+  EXPECT_EQ(read_file(missing.string(), limit), std::nullopt);
+  EXPECT_NE(refusal([&] {
+              file_in_pieces(missing.string(), limit)([](std::string_view) {});
+            }).find("cannot open " + missing.string() + ": "),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace scn

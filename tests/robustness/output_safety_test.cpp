@@ -30,17 +30,13 @@ std::string memory_limit(int megabytes) {
 #endif
 }
 
-std::string tool() {
-  return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
-}
-
 constexpr const char* line_file = "L_linea.txt";
 constexpr const char* train_file = "L_1-.txt";
 
 // The embedded scenario's descriptions as L_linea.txt and L_1-.txt, and an
 // output folder.
 void write_sources(const fs::path& dir) {
-  const auto r = test::run_in(dir, tool() + " sources --out .");
+  const auto r = test::run_in(dir, test::tool() + " sources --out .");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   fs::rename(dir / test::line_description_name, dir / line_file);
   fs::rename(dir / test::train_description_name, dir / train_file);
@@ -48,7 +44,7 @@ void write_sources(const fs::path& dir) {
 }
 
 std::string compile(const std::string& extra = "--out out") {
-  return tool() + " compile " + line_file + " " + train_file + " " + extra;
+  return test::tool() + " compile " + line_file + " " + train_file + " " + extra;
 }
 
 struct refusal_case {
@@ -62,15 +58,15 @@ std::vector<refusal_case> refusal_cases() {
   const std::string long_name(250, 'x');
   return {
       {"cell file named as the train description", "cp L_1-.txt L_1.dat",
-       tool() + " compile L_linea.txt L_1.dat --out .", "is the input L_1.dat"},
+       test::tool() + " compile L_linea.txt L_1.dat --out .", "is the input L_1.dat"},
       {"plot over the line description", "",
-       tool() + " plot " + line_file + " " + train_file + " --out " + line_file,
+       test::tool() + " plot " + line_file + " " + train_file + " --out " + line_file,
        "is the input L_linea.txt"},
       {"plot over a hard link to the train description", "ln L_1-.txt out/link.svg",
-       tool() + " plot " + line_file + " " + train_file + " --out out/link.svg",
+       test::tool() + " plot " + line_file + " " + train_file + " --out out/link.svg",
        "is the input L_1-.txt"},
       {"compile with an empty --out", "", compile("--out ''"), "--out needs a name"},
-      {"sources with an empty --out", "", tool() + " sources --out ''", "--out needs a name"},
+      {"sources with an empty --out", "", test::tool() + " sources --out ''", "--out needs a name"},
       {"line name CON", "", compile("--out out --line-name CON"), "Windows reserves CON"},
       {"line name com1.x", "", compile("--out out --line-name com1.x"), "Windows reserves com1"},
       {"train number Lpt9", "", compile("--out out --train-number Lpt9"), "Windows reserves Lpt9"},
@@ -158,13 +154,13 @@ TEST(OutputSafety, HugeInputsAreRefusedUnread) {
   test::scratch_dir dir;
   write_sources(dir.path());
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"big_linea.dat", tool() + " dump big_linea.dat --format json"},
-      {"big.sim", tool() + " dump big.sim"},
-      {"big.dat", tool() + " dump big.dat --format csv"},
-      {"big.txt", tool() + " check big.txt " + train_file},
-      {"big.txt", tool() + " compile big.txt " + train_file + " --out out"},
-      {"big.txt", tool() + " plot " + train_file + " big.txt --out out/p.svg"},
-      {"big.sim", tool() + " plot big.dat big.sim --out out/p.svg"},
+      {"big_linea.dat", test::tool() + " dump big_linea.dat --format json"},
+      {"big.sim", test::tool() + " dump big.sim"},
+      {"big.dat", test::tool() + " dump big.dat --format csv"},
+      {"big.txt", test::tool() + " check big.txt " + train_file},
+      {"big.txt", test::tool() + " compile big.txt " + train_file + " --out out"},
+      {"big.txt", test::tool() + " plot " + train_file + " big.txt --out out/p.svg"},
+      {"big.sim", test::tool() + " plot big.dat big.sim --out out/p.svg"},
   };
   for (const auto& [file, command] : cases) {
     SCOPED_TRACE(command);
@@ -202,7 +198,7 @@ TEST(OutputSafety, DumpOfTheLargestPlanFileNeedsLittleMemory) {
   for (const char* format : {"json", "csv", "text"}) {
     SCOPED_TRACE(format);
     const auto r =
-        test::run_in(dir.path(), "(" + memory_limit(100) + tool() +
+        test::run_in(dir.path(), "(" + memory_limit(100) + test::tool() +
                                      " dump big_linea.dat --format " + format + " >dump.out)");
     EXPECT_EQ(r.exit_status, 0) << r.errors;
     const std::string dumped = test::read_bytes(dir / "dump.out");
@@ -226,7 +222,7 @@ TEST(OutputSafety, CheckTimeGrowsLinearlyWithItsFindings) {
   line.insert(line.find(section) + section.size(), overlapping);
   test::write_bytes(dir / "many_linea.txt", line);
   const auto start = std::chrono::steady_clock::now();
-  const auto r = test::run_in(dir.path(), tool() + " check many_linea.txt " + train_file);
+  const auto r = test::run_in(dir.path(), test::tool() + " check many_linea.txt " + train_file);
   const auto took = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(r.exit_status, 0) << r.errors;  // warnings alone do not fail a check
   std::size_t findings = 0;
@@ -247,12 +243,12 @@ TEST(OutputSafety, FailedWritesToStandardOutputAreErrors) {
   fs::copy_file(fs::path(SCENARIO_FIXTURE_DIR) / "bad_number" / "PROVA_linea.txt",
                 dir / "bad_linea.txt");
   const std::vector<std::string> commands = {
-      tool() + " dump out/L_linea.dat",
-      tool() + " dump out/L_1.dat --format csv",
-      tool() + " dump out/L_1.sim --format json",
-      tool() + " compile " + line_file + " " + train_file + " --out out --json",
-      tool() + " check bad_linea.txt " + train_file,
-      tool() + " --help",
+      test::tool() + " dump out/L_linea.dat",
+      test::tool() + " dump out/L_1.dat --format csv",
+      test::tool() + " dump out/L_1.sim --format json",
+      test::tool() + " compile " + line_file + " " + train_file + " --out out --json",
+      test::tool() + " check bad_linea.txt " + train_file,
+      test::tool() + " --help",
   };
   for (const auto& command : commands) {
     SCOPED_TRACE(command);
@@ -269,7 +265,7 @@ TEST(OutputSafety, DumpRefusesToAppendToItsOwnInput) {
   write_sources(dir.path());
   ASSERT_EQ(test::run_in(dir.path(), compile()).exit_status, 0);
   const std::string before = test::read_bytes(dir / "out" / "L_1.sim");
-  const auto r = test::run_in(dir.path(), "(" + tool() + " dump out/L_1.sim >>out/L_1.sim)");
+  const auto r = test::run_in(dir.path(), "(" + test::tool() + " dump out/L_1.sim >>out/L_1.sim)");
   EXPECT_EQ(r.exit_status, 1) << r.errors;
   EXPECT_NE(r.errors.find("it is the input out/L_1.sim"), std::string::npos) << r.errors;
   EXPECT_EQ(test::read_bytes(dir / "out" / "L_1.sim"), before);

@@ -12,18 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string tool() {
-  return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
-}
-
 // The embedded scenario's descriptions in `dir`, as the inputs of compile.
 void write_sources(const fs::path& dir) {
-  const auto r = test::run_in(dir, tool() + " sources --out .");
+  const auto r = test::run_in(dir, test::tool() + " sources --out .");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
 }
 
 std::string compile_command(const std::string& prefix = "") {
-  return prefix + tool() + " compile " + test::line_description_name + " " +
+  return prefix + test::tool() + " compile " + test::line_description_name + " " +
          test::train_description_name + " --out out";
 }
 
@@ -93,9 +89,9 @@ TEST(ToolFaults, ReadOnlyOutputFolderIsAnErrorBeforeAnyOutput) {
                                    fs::perms::group_read | fs::perms::group_exec |
                                    fs::perms::others_read | fs::perms::others_exec);
   for (const std::string where : {"out", "out/deeper"}) {
-    const auto r =
-        test::run_in(dir.path(), prefix + tool() + " compile " + test::line_description_name + " " +
-                                     test::train_description_name + " --out " + where + " --json");
+    const auto r = test::run_in(
+        dir.path(), prefix + test::tool() + " compile " + test::line_description_name + " " +
+                        test::train_description_name + " --out " + where + " --json");
     EXPECT_EQ(r.exit_status, 1) << where << r.errors;
     EXPECT_NE(r.errors.find("cannot write into out: Permission denied"), std::string::npos)
         << r.errors;

@@ -66,6 +66,25 @@ fs::path install_program(const fs::path& dir, const std::string& name) {
   return target;
 }
 
+std::string tool() {
+  return quoted(fs::path(SCENARIO_BIN_DIR) / "scenario-tool");
+}
+
+fs::path fixture(const std::string& name) {
+  return fs::path(SCENARIO_FIXTURE_DIR) / name;
+}
+
+std::string pair_of(const fs::path& dir) {
+  std::string line, train;
+  for (const auto& f : files_in(dir))
+    (f.size() > 10 && f.ends_with("_linea.txt") ? line : train) = f;
+  return quoted(dir / line) + " " + quoted(dir / train);
+}
+
+fs::path source_path(const std::string& relative) {
+  return fs::path(SCENARIO_FIXTURE_DIR) / ".." / ".." / relative;
+}
+
 std::vector<std::string> files_in(const fs::path& dir) {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(dir)) {

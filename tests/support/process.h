@@ -38,6 +38,19 @@ std::filesystem::path install_program(const std::filesystem::path& dir, const st
 std::string read_bytes(const std::filesystem::path& file);
 void write_bytes(const std::filesystem::path& file, const std::string& bytes);
 
+// The built scenario-tool, quoted for the shell.
+std::string tool();
+
+// A folder of tests/fixtures.
+std::filesystem::path fixture(const std::string& name);
+
+// The description pair in `dir` (its NAME_linea.txt and the other file),
+// each quoted for the shell, separated by a blank.
+std::string pair_of(const std::filesystem::path& dir);
+
+// A path inside the source tree: "docs/commands.md", "src".
+std::filesystem::path source_path(const std::string& relative);
+
 // Names of the regular files in `dir`, sorted.
 std::vector<std::string> files_in(const std::filesystem::path& dir);
 

@@ -27,6 +27,9 @@ struct finding {
   // Stable code naming the kind of finding: "status-8", "unknown-keyword", ...
   std::string code;
   std::vector<related_place> related;
+  // "unknown-keyword": the keyword meant, written as the field should read
+  // (empty when no keyword of the catalogue is near).
+  std::string suggestion;
 };
 
 finding make_finding(bool error, std::string code, description file, field_location where,

@@ -136,10 +136,10 @@ class keyword_checker {
     }
     std::string message = "unrecognised keyword " + quoted(trimmed(r.keyword.text)) +
                           ": the field and the values after it are ignored";
-    const auto near = nearest_keywords(part(r.file), r.keyword.text, 3);
-    if (!near.empty())
-      message += "; did you mean " + quoted(record_of(near.front().kind).spelling) + "?";
+    const auto meant = keyword_meant(part(r.file), r.keyword.text);
+    if (meant) message += "; did you mean " + quoted(record_of(meant->kind).spelling) + "?";
     out_.push_back(warn("unknown-keyword", r, SIZE_MAX, std::move(message)));
+    if (meant) out_.back().suggestion = meant->text;
   }
 
   const compile_outcome& c_;

@@ -55,13 +55,15 @@ std::string render_json(const std::vector<finding>& findings, const reported_fil
                          {"line", r.where.line},
                          {"column", r.where.column},
                          {"message", r.message}});
-    list.push_back({{"file", files.of(f.file).name},
-                    {"line", f.where.line},
-                    {"column", f.where.column},
-                    {"severity", f.error ? "error" : "warning"},
-                    {"code", f.code},
-                    {"message", f.message},
-                    {"related", std::move(related)}});
+    json item = {{"file", files.of(f.file).name},
+                 {"line", f.where.line},
+                 {"column", f.where.column},
+                 {"severity", f.error ? "error" : "warning"},
+                 {"code", f.code},
+                 {"message", f.message},
+                 {"related", std::move(related)}};
+    if (!f.suggestion.empty()) item["suggestion"] = f.suggestion;
+    list.push_back(std::move(item));
   }
   const json doc = {{"findings", std::move(list)},
                     {"errors", count_errors(findings)},

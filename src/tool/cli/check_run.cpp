@@ -8,7 +8,8 @@ void analyse_pair(pair_analysis& out, const compile_identity& id,
   out.line_bytes = line;
   out.train_bytes = train;
   out.trace.set_recovering(true);
-  compile_in_memory(out.compiled, id, out.line_bytes, out.train_bytes, &out.trace);
+  compile_in_memory(out.compiled, id.line_name, id.train_number, out.line_bytes, out.train_bytes,
+                    {.trace = &out.trace});
   if (out.line_bytes) out.line_text.emplace(*out.line_bytes);
   if (out.train_bytes) out.train_text.emplace(*out.train_bytes);
   const description_bytes bytes{out.line_text ? &*out.line_text : nullptr,

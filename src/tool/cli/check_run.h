@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "pipeline/memory_compile.h"
 #include "tool/check/check_findings.h"
 #include "tool/check/source_lines.h"
 #include "tool/cli/compile_identity.h"
-#include "tool/cli/memory_compile.h"
 
 namespace scn::tool {
 

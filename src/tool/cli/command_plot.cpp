@@ -8,6 +8,7 @@
 #include "formats/item_file.h"
 #include "formats/plan_file.h"
 #include "pipeline/fatal_report.h"
+#include "pipeline/memory_compile.h"
 #include "platform/file_error.h"
 #include "platform/file_ops.h"
 #include "plot/plot_svg.h"
@@ -15,7 +16,6 @@
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/input_files.h"
-#include "tool/cli/memory_compile.h"
 #include "tool/cli/options.h"
 #include "tool/cli/output_safety.h"
 #include "tool/dump/dump_rows.h"
@@ -119,7 +119,7 @@ int command_plot(const std::vector<std::string>& args, platform&) {
     const auto id = identity_for(o, o.positional[0], o.positional[1]);
     const std::string line = read_input(o.positional[0]);
     const std::string train = read_input(o.positional[1]);
-    compile_in_memory(compiled, id, line, train, nullptr);
+    compile_in_memory(compiled, id.line_name, id.train_number, line, train);
     status = compile_warning(compiled);
   } else {
     load_binary(compiled.s, o.positional);

@@ -1,40 +1,17 @@
 // Compiling in memory and comparing bytes.
 #include "tool/decompile/round_trip.h"
 
-#include "compiler/description_files.h"
-#include "formats/item_file.h"
-#include "pipeline/pipeline.h"
+#include <algorithm>
 
 namespace scn::tool::decompile {
 
 compiled compile_descriptions(const std::string& line_name, const std::string& train_number,
                               const std::string& line_text, const std::string& train_text,
                               bool with_plan) {
-  compiled out;
-  scenario s;
-  s.line_name = line_name;
-  s.train_number = train_number;
-  memory_description_files sources(line_text, train_text);
-  finishing_io io;
-  io.sources = &sources;
-  io.plan_file = "plan";
-  io.item_file = "items";
-  io.cell_file = "cells";
-  io.errore = [&out](const std::string& number) { out.fatal_error = number; };
-  io.write_file = [&out](const std::string& name, const byte_pieces& pieces) {
-    std::string bytes = gather_pieces(pieces);
-    if (name == "plan")
-      out.files.plan = std::move(bytes);
-    else if (name == "items")
-      out.files.items = std::move(bytes);
-    else
-      out.files.cells = std::move(bytes);
-  };
-  std::int32_t j = with_plan ? 1 : 0;
-  memorizza_percorso(s, j, io);
-  out.status_code = s.status_code;
-  out.status_position = s.status_position;
-  return out;
+  memory_compile c;
+  compile_in_memory(c, line_name, train_number, line_text, train_text,
+                    {.with_plan = with_plan, .keep_files = true});
+  return {std::move(c.files), c.fatal_error, c.s.status_code, c.s.status_position};
 }
 
 namespace {

@@ -6,13 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "pipeline/memory_compile.h"
+
 namespace scn::tool::decompile {
 
-struct binary_files {
-  std::string cells;
-  std::string items;
-  std::optional<std::string> plan;  // only when compiled with the plan
-};
+using binary_files = binary_file_bytes;  // the plan only when compiled with it
 
 struct compiled {
   binary_files files;

@@ -12,6 +12,7 @@ struct fix_context {
   const document_view& doc;
   const std::string& uri;
   const json& diagnostics;
+  const json& published;
   json actions = json::array();
 };
 
@@ -43,12 +44,20 @@ void add_fix(fix_context& c, const record_line& line, const std::string& title, 
   c.actions.push_back(std::move(action));
 }
 
+// The keyword meant, as check's finding at the line suggests it.
 void keyword_fix(fix_context& c, const record_line& line) {
   if (line.record != nullptr) return;
-  const auto meant = suggest_keyword(line.keyword.text, line.part);
-  if (!meant) return;
-  add_fix(c, line, "Change to \"" + *meant + "\"", line.keyword.begin, line.keyword.end, *meant,
-          diagnostics_on(c.diagnostics, line.number, "unknown-keyword"), true);
+  for (const auto& d : diagnostics_on(c.published, line.number, "unknown-keyword")) {
+    const json* meant =
+        d.contains("data") && d["data"].is_object() && d["data"].contains("suggestion")
+            ? &d["data"]["suggestion"]
+            : nullptr;
+    if (meant == nullptr || !meant->is_string()) continue;
+    const std::string text = meant->get<std::string>();
+    add_fix(c, line, "Change to \"" + text + "\"", line.keyword.begin, line.keyword.end, text,
+            diagnostics_on(c.diagnostics, line.number, "unknown-keyword"), true);
+    return;
+  }
 }
 
 // Values that must be whole multiples: positions on the cells of 50 m,
@@ -84,8 +93,8 @@ void extra_values_fix(fix_context& c, const record_line& line) {
 }  // namespace
 
 json code_actions(const document_view& doc, const std::string& uri, const json& range,
-                  const json& diagnostics) {
-  fix_context c{doc, uri, diagnostics};
+                  const json& diagnostics, const json& published) {
+  fix_context c{doc, uri, diagnostics, published};
   text_point from, to;
   if (!range.is_object() || !read_position(range.value("start", json()), from) ||
       !read_position(range.value("end", json()), to) || to.line < from.line)

@@ -25,9 +25,11 @@ json document_symbols(const document_view& doc);
 // Edits that align the records of each run of one kind in columns.
 json formatting(const document_view& doc);
 // Quick fixes for the lines of `range`; `diagnostics` are the client's, the
-// fixes that answer one name it.
+// fixes that answer one name it. `published` are the diagnostics the server
+// last published for the document: the keyword meant comes from check's
+// finding there, whether or not the client sends its diagnostics back.
 json code_actions(const document_view& doc, const std::string& uri, const json& range,
-                  const json& diagnostics);
+                  const json& diagnostics, const json& published);
 
 // The diagnostics of one file of a pair, from the pair's findings.
 // `line_uri` and `train_uri` locate the related places.

@@ -1,6 +1,7 @@
 // Hover: what the field under the cursor is.
 #include <cstdint>
 
+#include "catalogue/keyword_suggestions.h"
 #include "model/rounding.h"
 #include "tool/lsp/features.h"
 #include "tool/lsp/record_lines.h"
@@ -74,8 +75,8 @@ json hover(const document_view& doc, const text_point& at) {
     if (*field != -1) return nullptr;
     text = "`" + std::string(line->keyword.text) +
            "` is not a keyword of this part of the description: the reader skips it.";
-    if (const auto meant = suggest_keyword(line->keyword.text, line->part))
-      text += " Did you mean `" + *meant + "`?";
+    if (const auto meant = keyword_meant(line->part, line->keyword.text))
+      text += " Did you mean `" + meant->text + "`?";
   } else if (*field == -1) {
     text = keyword_text(*line->record);
   } else {

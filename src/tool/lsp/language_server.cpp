@@ -157,8 +157,11 @@ json language_server::answer(const std::string& method, const json& params) {
   if (method == "textDocument/documentSymbol") return document_symbols(view);
   if (method == "textDocument/formatting") return formatting(view);
   const json& context = params.value("context", json::object());
+  static const json none = json::array();
+  const auto shown = published_.find(uri);
   return code_actions(view, uri, member(params, "range"),
-                      context.is_object() ? context.value("diagnostics", json::array()) : json());
+                      context.is_object() ? context.value("diagnostics", json::array()) : json(),
+                      shown != published_.end() ? shown->second : none);
 }
 
 void language_server::notify(const incoming& in) {
@@ -279,11 +282,10 @@ void language_server::publish_pair(const description_pair& pair) {
                            description file) {
     if (uri.empty() || !text) return;
     const document_view view{*text, file == description::line};
-    send_(notification(
-        "textDocument/publishDiagnostics",
-        {{"uri", uri},
-         {"diagnostics", diagnostics_for(view, file, findings, line_uri, train_uri)}}));
-    published_.insert(uri);
+    json diagnostics = diagnostics_for(view, file, findings, line_uri, train_uri);
+    send_(notification("textDocument/publishDiagnostics",
+                       {{"uri", uri}, {"diagnostics", diagnostics}}));
+    published_[uri] = std::move(diagnostics);
   };
   publish(line_uri, sources.line, description::line);
   publish(train_uri, sources.train, description::train);

@@ -5,8 +5,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -59,8 +59,8 @@ class language_server {
   bool shutdown_ = false;
   bool snippets_ = false;
   std::optional<int> exit_status_;
-  std::set<std::string> published_;   // URIs with diagnostics shown
-  std::vector<std::string> pending_;  // URIs to compile at the next flush
+  std::map<std::string, json> published_;  // the diagnostics shown, by URI
+  std::vector<std::string> pending_;       // URIs to compile at the next flush
 };
 
 }  // namespace scn::tool::lsp

@@ -35,9 +35,9 @@ struct pair_finding {
   std::vector<related_place> related;
 };
 
-// Compiles the pair in memory, writing nothing, and lists what check finds,
-// with the keywords no test recognises. Without a train description the
-// train half's complaints about the missing file are left out.
+// Compiles the pair in memory, writing nothing, and lists what check finds.
+// Without a train description the train half's complaints about the
+// missing file are left out.
 std::vector<pair_finding> diagnose_pair(const pair_sources& sources);
 
 }  // namespace scn::tool::lsp

@@ -1,11 +1,6 @@
 // The language server's reading of the record catalogue.
 #include "tool/lsp/record_knowledge.h"
 
-#include <algorithm>
-#include <cctype>
-
-#include "catalogue/keyword_suggestions.h"
-
 namespace scn::tool::lsp {
 
 namespace {
@@ -62,29 +57,6 @@ const record_info* classify_keyword(std::string_view keyword, record_part part) 
   record_kind found[record_kind_count];
   if (records_matching(part, keyword, found) == 0) return nullptr;
   return &record_of(found[0]);
-}
-
-std::optional<std::string> suggest_keyword(std::string_view keyword, record_part part) {
-  std::string word(keyword);
-  while (!word.empty() && (word.back() == ' ' || word.back() == '\t')) word.pop_back();
-  while (!word.empty() && (word.front() == ' ' || word.front() == '\t')) word.erase(0, 1);
-  // A curve's class digit is no part of the misspelling.
-  std::string digits;
-  while (!word.empty() && std::isdigit(static_cast<unsigned char>(word.back()))) {
-    digits.insert(digits.begin(), word.back());
-    word.pop_back();
-  }
-  if (word.size() < 3) return std::nullopt;
-  const auto near = nearest_keywords(part, word, std::max<std::size_t>(2, word.size() / 4));
-  if (near.empty()) return std::nullopt;
-  const record_info& r = record_of(near.front().kind);
-  if (r.kind == record_kind::curve) {
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(word.back())));
-    const int digit = digits.empty() ? 0 : digits.front() - '0';
-    return curve_spelling(std::string_view(&letter, 1) == curve_left_letter,
-                          digit >= 1 && digit <= 6 ? digit : 4);
-  }
-  return std::string(r.spelling) + digits;
 }
 
 std::vector<const record_info*> records_of_section(record_part part, std::string_view section) {

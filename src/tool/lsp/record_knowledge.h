@@ -2,8 +2,7 @@
 // formats, taken from the record catalogue: how a keyword field is
 // recognised, the keyword as it is written, each field's name, type, unit,
 // range and meaning, and where a position puts things on the cells. Hover,
-// completion, signature help, the outline and the keyword suggestions all
-// read it through this one file.
+// completion, signature help and the outline read it through this one file.
 #pragma once
 
 #include <cstdint>
@@ -43,10 +42,6 @@ std::string range_text(const field_info& f);
 // The record the compiler reads a keyword field as in a part (the first
 // test that matches), or null.
 const record_info* classify_keyword(std::string_view keyword, record_part part);
-
-// The keyword a misspelt keyword field was most likely meant to be,
-// written as the field should read (a curve keeps its letter and digit).
-std::optional<std::string> suggest_keyword(std::string_view keyword, record_part part);
 
 // The records written under a section line of a part; every record of the
 // part when the section is not one the descriptions use (or empty).

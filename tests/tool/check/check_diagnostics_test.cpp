@@ -255,8 +255,7 @@ TEST(CheckDiagnostics, EachMistakeIsReportedAtItsField) {
 }
 
 TEST(CheckDiagnostics, EveryCodeIsDocumented) {
-  const std::string doc = test::read_bytes(std::filesystem::path(SCENARIO_FIXTURE_DIR) / ".." /
-                                           ".." / "docs" / "check-findings.md");
+  const std::string doc = test::read_bytes(test::source_path("docs/check-findings.md"));
   for (const auto& c : mutation_cases) {
     analysed a;
     analyse(a, c.mutations);
@@ -434,11 +433,52 @@ TEST(CheckDiagnostics, FortyThousandFindingsTakeWellUnderThreeSeconds) {
   EXPECT_LT(took, bound);
 }
 
-// Through the process boundary: exit statuses, --werror and --format json.
-std::string tool_path() {
-  return std::string(SCENARIO_BIN_DIR) + "/scenario-tool";
+// A misspelt keyword carries the keyword meant, as the field should read,
+// in the finding and in the JSON report; the message names the record.
+TEST(CheckDiagnostics, UnknownKeywordCarriesTheKeywordMeant) {
+  const struct {
+    mutation m;
+    const char* suggestion;  // "": no keyword near enough
+    const char* named;       // the record the message names
+  } cases[] = {
+      {{description::train, 11,
+        "stazoine, 15000, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 1, 10, 20, 0, "
+        "ARRIVO"},
+       "stazione",
+       "stazione"},
+      {{description::line, 7, "pendneza, 1000, 5"}, "pendenza", "pendenza"},
+      {{description::line, 5, "curvs5, 3000, 400"}, "curvas5", "curvad4"},
+      {{description::line, 5, "cruvad2, 3000, 400"}, "curvad2", "curvad4"},
+      {{description::train, 16, "qqqqqqq, 9000, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0"}, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.m.text);
+    analysed a;
+    analyse(a, {c.m});
+    const finding* unknown = nullptr;
+    for (const auto& f : a.a.findings)
+      if (f.code == "unknown-keyword" && f.where.line == c.m.line) unknown = &f;
+    ASSERT_NE(unknown, nullptr) << listing(a.a.findings);
+    EXPECT_EQ(unknown->suggestion, c.suggestion);
+    EXPECT_EQ(unknown->message.find("did you mean") != std::string::npos, *c.named != '\0')
+        << unknown->message;
+    if (*c.named != '\0') {
+      EXPECT_NE(unknown->message.find("did you mean \"" + std::string(c.named) + "\"?"),
+                std::string::npos)
+          << unknown->message;
+    }
+
+    const auto doc = nlohmann::json::parse(tool::render_json({*unknown}, {{"L"}, {"T"}}));
+    const auto& item = doc.at("findings").at(0);
+    if (*c.suggestion != '\0') {
+      EXPECT_EQ(item.at("suggestion"), c.suggestion);
+    } else {
+      EXPECT_FALSE(item.contains("suggestion"));
+    }
+  }
 }
 
+// Through the process boundary: exit statuses, --werror and --format json.
 TEST(CheckCommandExit, ZeroCleanTwoErrorsOneCouldNotRunAndWerror) {
   test::scratch_dir dir;
   test::write_bytes(dir / "A_linea.txt", joined(base_line));
@@ -450,21 +490,21 @@ TEST(CheckCommandExit, ZeroCleanTwoErrorsOneCouldNotRunAndWerror) {
   wrong[10] = "stazione, 15025, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 1, 10, 20, 0, ARRIVO";
   test::write_bytes(dir / "E_1-.txt", joined(wrong));
 
-  auto r = test::run_in(dir.path(), tool_path() + " check A_linea.txt A_1-.txt");
+  auto r = test::run_in(dir.path(), test::tool() + " check A_linea.txt A_1-.txt");
   EXPECT_EQ(r.exit_status, 0) << r.output;
   EXPECT_EQ(r.output,
             "ok: a line of 20000 m with 2 stations, 2 signals, 1 slowdown, 1 text "
             "board, 1 tunnel\n");
-  r = test::run_in(dir.path(), tool_path() + " check A_linea.txt W_1-.txt");
+  r = test::run_in(dir.path(), test::tool() + " check A_linea.txt W_1-.txt");
   EXPECT_EQ(r.exit_status, 0) << r.output;
   EXPECT_NE(r.output.find("W_1-.txt:16:10: warning: "), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("0 errors, 1 warning\n"), std::string::npos) << r.output;
-  r = test::run_in(dir.path(), tool_path() + " check A_linea.txt W_1-.txt --werror");
+  r = test::run_in(dir.path(), test::tool() + " check A_linea.txt W_1-.txt --werror");
   EXPECT_EQ(r.exit_status, 2) << r.output;
   EXPECT_NE(r.output.find("W_1-.txt:16:10: error: "), std::string::npos) << r.output;
-  r = test::run_in(dir.path(), tool_path() + " check A_linea.txt E_1-.txt");
+  r = test::run_in(dir.path(), test::tool() + " check A_linea.txt E_1-.txt");
   EXPECT_EQ(r.exit_status, 2) << r.output;
-  r = test::run_in(dir.path(), tool_path() + " check A_linea.txt MISSING_1-.txt");
+  r = test::run_in(dir.path(), test::tool() + " check A_linea.txt MISSING_1-.txt");
   EXPECT_EQ(r.exit_status, 1) << r.output;
   EXPECT_NE(r.errors.find("MISSING_1-.txt"), std::string::npos) << r.errors;
 }
@@ -476,7 +516,7 @@ TEST(CheckCommandExit, JsonHasEveryFindingWithItsPlaceAndCounts) {
   train[15] = "segnale, 2460, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0";
   test::write_bytes(dir / "A_1-.txt", joined(train));
   const auto r =
-      test::run_in(dir.path(), tool_path() + " check ./A_linea.txt ./A_1-.txt --format json");
+      test::run_in(dir.path(), test::tool() + " check ./A_linea.txt ./A_1-.txt --format json");
   EXPECT_EQ(r.exit_status, 2);
   const auto doc = nlohmann::json::parse(r.output);
   EXPECT_EQ(doc.at("errors"), 1);
@@ -502,8 +542,8 @@ TEST(CheckCommandExit, CompileExplainsARefusedPairAsCheckDoes) {
   auto train = base_train;
   train[10] = "stazione, 15025, 12, 600, 1, 0, 0, 4, 1, 0, 2, 1, 1, 1, 10, 20, 0, ARRIVO";
   test::write_bytes(dir / "A_1-.txt", joined(train));
-  const auto checked = test::run_in(dir.path(), tool_path() + " check A_linea.txt A_1-.txt");
-  const auto compiled = test::run_in(dir.path(), tool_path() + " compile A_linea.txt A_1-.txt");
+  const auto checked = test::run_in(dir.path(), test::tool() + " check A_linea.txt A_1-.txt");
+  const auto compiled = test::run_in(dir.path(), test::tool() + " compile A_linea.txt A_1-.txt");
   EXPECT_EQ(compiled.exit_status, 2);
   ASSERT_NE(checked.output.find("A_1-.txt:11:11: error: "), std::string::npos) << checked.output;
   EXPECT_NE(compiled.output.find(checked.output), std::string::npos) << compiled.output;

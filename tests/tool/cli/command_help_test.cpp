@@ -62,8 +62,7 @@ TEST(Options, ParsedAgainstTheHelpTable) {
 
 // The reference in docs/ names every command and every option the tool takes.
 TEST(CommandHelp, DocumentedInTheCommandReference) {
-  const auto doc = test::read_bytes(std::filesystem::path(SCENARIO_FIXTURE_DIR) / ".." / ".." /
-                                    "docs" / "commands.md");
+  const auto doc = test::read_bytes(test::source_path("docs/commands.md"));
   for (const auto& c : all_command_help()) {
     EXPECT_NE(doc.find("## `" + std::string(c.name)), std::string::npos) << c.name;
     for (const auto& o : c.options) {

@@ -10,31 +10,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string tool() {
-  return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
-}
-
-fs::path fixture(const std::string& name) {
-  return fs::path(SCENARIO_FIXTURE_DIR) / name;
-}
-
-// The description pair of a fixture directory: NAME_linea.txt and NAME_*-.txt.
-std::string pair_of(const std::string& name) {
-  std::string line, train;
-  for (const auto& f : test::files_in(fixture(name))) {
-    (f.size() > 10 && f.substr(f.size() - 10) == "_linea.txt" ? line : train) = f;
-  }
-  return test::quoted(fixture(name) / line) + " " + test::quoted(fixture(name) / train);
-}
-
 TEST(CompileCommand, ReproducesTheProgramsBinaryFilesByteForByte) {
   test::scratch_dir program_dir, tool_dir;
   const auto program = test::install_program(program_dir.path(), "scenario");
   ASSERT_EQ(test::run_in(program_dir.path(), test::quoted(program)).exit_status, 0);
-  ASSERT_EQ(test::run_in(tool_dir.path(), tool() + " sources").exit_status, 0);
+  ASSERT_EQ(test::run_in(tool_dir.path(), test::tool() + " sources").exit_status, 0);
   const auto r = test::run_in(
       tool_dir.path(),
-      tool() + " compile BORGOLAGO-CIMAPASSO_linea.txt BORGOLAGO-CIMAPASSO_51827-.txt");
+      test::tool() + " compile BORGOLAGO-CIMAPASSO_linea.txt BORGOLAGO-CIMAPASSO_51827-.txt");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   for (const char* name : {"BORGOLAGO-CIMAPASSO_linea.dat", "BORGOLAGO-CIMAPASSO_51827.sim",
                            "BORGOLAGO-CIMAPASSO_51827.dat"}) {
@@ -76,7 +59,8 @@ TEST(CompileCommand, JsonReportsStatusPositionErrorAndFiles) {
   for (const auto& c : cases) {
     for (const bool as_program : {false, true}) {
       test::scratch_dir dir;
-      const auto r = test::run_in(dir.path(), tool() + " compile " + pair_of(c.fixture) +
+      const auto r = test::run_in(dir.path(), test::tool() + " compile " +
+                                                  test::pair_of(test::fixture(c.fixture)) +
                                                   (as_program ? " --as-program" : "") + " --json");
       EXPECT_EQ(r.output, std::string(as_program ? c.as_program : c.strict) + "\n")
           << c.fixture << (as_program ? " --as-program" : "");
@@ -89,8 +73,9 @@ TEST(CompileCommand, JsonReportsStatusPositionErrorAndFiles) {
 
 TEST(CompileCommand, NoPlanWritesOnlyItemAndCellFiles) {
   test::scratch_dir dir;
-  const auto r =
-      test::run_in(dir.path(), tool() + " compile " + pair_of("small_clean") + " --no-plan --json");
+  const auto r = test::run_in(dir.path(), test::tool() + " compile " +
+                                              test::pair_of(test::fixture("small_clean")) +
+                                              " --no-plan --json");
   EXPECT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_EQ(test::files_in(dir.path()),
             (std::vector<std::string>{"PROVA_00006.dat", "PROVA_00006.sim"}));
@@ -101,7 +86,8 @@ TEST(CompileCommand, UnsafeNamesAreRejected) {
   for (const char* option : {"--line-name ../evil", "--line-name 'a/b'", "--train-number ''",
                              "--train-number 'a:b'", "--line-name \"$(printf 'a\\tb')\""}) {
     const auto r =
-        test::run_in(dir.path(), tool() + " compile " + pair_of("small_clean") + " " + option);
+        test::run_in(dir.path(), test::tool() + " compile " +
+                                     test::pair_of(test::fixture("small_clean")) + " " + option);
     EXPECT_EQ(r.exit_status, 1) << option;
     EXPECT_NE(r.errors.find("cannot be used in file names"), std::string::npos) << r.errors;
   }
@@ -110,7 +96,8 @@ TEST(CompileCommand, UnsafeNamesAreRejected) {
 
 TEST(CompileCommand, OddButSafeNamesAreKeptExactly) {
   test::scratch_dir dir;
-  const auto r = test::run_in(dir.path(), tool() + " compile " + pair_of("small_clean") +
+  const auto r = test::run_in(dir.path(), test::tool() + " compile " +
+                                              test::pair_of(test::fixture("small_clean")) +
                                               " --line-name 'LINEA UNO' --train-number 7");
   EXPECT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_EQ(
@@ -120,7 +107,8 @@ TEST(CompileCommand, OddButSafeNamesAreKeptExactly) {
 
 TEST(CheckCommand, PointsAtTheFieldAtFault) {
   test::scratch_dir dir;
-  auto r = test::run_in(dir.path(), tool() + " check " + pair_of("station_4525"));
+  auto r = test::run_in(dir.path(),
+                        test::tool() + " check " + test::pair_of(test::fixture("station_4525")));
   EXPECT_EQ(r.exit_status, 2);
   EXPECT_NE(r.output.find("PROVA_00002-.txt:7:14: error: stazione, field 1 'position': station "
                           "position not a multiple of 50 (status 8 at 4525 m) [status-8]\n"
@@ -129,14 +117,16 @@ TEST(CheckCommand, PointsAtTheFieldAtFault) {
       << r.output;
   EXPECT_NE(r.output.find("\n                 ^\n"), std::string::npos) << r.output;
 
-  r = test::run_in(dir.path(), tool() + " check " + pair_of("bad_number"));
+  r = test::run_in(dir.path(),
+                   test::tool() + " check " + test::pair_of(test::fixture("bad_number")));
   EXPECT_NE(
       r.output.find(
           "PROVA_00005-.txt:3:23: error: velocita, field 2 'speed': not a number (status 25)"),
       std::string::npos)
       << r.output;
 
-  r = test::run_in(dir.path(), tool() + " check " + pair_of("small_clean"));
+  r = test::run_in(dir.path(),
+                   test::tool() + " check " + test::pair_of(test::fixture("small_clean")));
   EXPECT_EQ(r.exit_status, 0) << r.output;
   EXPECT_EQ(r.output,
             "ok: a line of 20000 m with 2 stations, 3 signals, 1 slowdown, 1 text board, 1 "
@@ -156,7 +146,7 @@ TEST(CheckCommand, WarnsAboutWhatTheCompilerDoesNotEnforce) {
                     "segnale, 2450, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0\r\n"
                     "stazione, 4000, 28, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, X\r\n"
                     "rallentamento, 11000, 30, 2000, 1, 0, 0\r\n");
-  const auto r = test::run_in(dir.path(), tool() + " check W_linea.txt W_1-.txt");
+  const auto r = test::run_in(dir.path(), test::tool() + " check W_linea.txt W_1-.txt");
   EXPECT_EQ(r.exit_status, 2);
   for (const char* expected :
        {"W_linea.txt:5:10: warning: curve at 1200 m overlaps the previous curve",

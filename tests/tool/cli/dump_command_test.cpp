@@ -33,19 +33,15 @@ void write_model(const test::scratch_dir& dir) {
   write_binary_files(s, io);
 }
 
-std::string tool() {
-  return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
-}
-
 TEST(DumpCommand, DecodesKnownValues) {
   test::scratch_dir dir;
   write_model(dir);
-  auto r = test::run_in(dir.path(), tool() + " dump L_1.dat --format csv");
+  auto r = test::run_in(dir.path(), test::tool() + " dump L_1.dat --format csv");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_NE(r.output.find("\n1,0,0,empty,5121,2321,0,0,0,0,0,0,-100,0\n"), std::string::npos);
   EXPECT_NE(r.output.find("\n2,50,0,empty,0,0,0,0,0,0,0,120,-22,0\n"), std::string::npos);
 
-  r = test::run_in(dir.path(), tool() + " dump L_1.sim --format json");
+  r = test::run_in(dir.path(), test::tool() + " dump L_1.sim --format json");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   const auto doc = nlohmann::json::parse(r.output);
   EXPECT_EQ(doc["file"], "items");
@@ -59,11 +55,11 @@ TEST(DumpCommand, DecodesKnownValues) {
   // One row per line, so that a reader can take the rows one at a time.
   EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 87 + 2);
 
-  r = test::run_in(dir.path(), tool() + " dump L_linea.dat --format csv");
+  r = test::run_in(dir.path(), test::tool() + " dump L_linea.dat --format csv");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_NE(r.output.find("\n1,empty,,integer,1\n2,empty,,double,2.5\n"), std::string::npos);
 
-  r = test::run_in(dir.path(), tool() + " dump L_1.dat");
+  r = test::run_in(dir.path(), test::tool() + " dump L_1.dat");
   ASSERT_EQ(r.exit_status, 0) << r.errors;
   EXPECT_EQ(r.output.substr(0, 16), "cell  position_m");
 }
@@ -73,15 +69,15 @@ TEST(DumpCommand, DamagedFilesGiveTheByteOffset) {
   write_model(dir);
   const auto cells = test::read_bytes(dir / "L_1.dat");
   test::write_bytes(dir / "L_1.dat", cells.substr(0, 20));
-  auto r = test::run_in(dir.path(), tool() + " dump L_1.dat");
+  auto r = test::run_in(dir.path(), test::tool() + " dump L_1.dat");
   EXPECT_EQ(r.exit_status, 1);
   EXPECT_NE(r.errors.find("at byte 15"), std::string::npos) << r.errors;
 
-  r = test::run_in(dir.path(), tool() + " dump missing.sim");
+  r = test::run_in(dir.path(), test::tool() + " dump missing.sim");
   EXPECT_EQ(r.exit_status, 1);
   EXPECT_NE(r.errors.find("missing.sim"), std::string::npos) << r.errors;
 
-  r = test::run_in(dir.path(), tool() + " dump L_1.sim --format xml");
+  r = test::run_in(dir.path(), test::tool() + " dump L_1.sim --format xml");
   EXPECT_EQ(r.exit_status, 1);
 }
 

@@ -20,9 +20,7 @@ std::size_t count_crlf_lines(const std::string& bytes) {
 
 TEST(SourcesCommand, WritesTheFiveTextFilesIntoTheChosenDirectory) {
   test::scratch_dir dir;
-  const auto ok =
-      test::run_in(dir.path(), test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool") +
-                                   " sources --out out");
+  const auto ok = test::run_in(dir.path(), test::tool() + " sources --out out");
   ASSERT_EQ(ok.exit_status, 0) << "the output directory is created: " << ok.errors;
   const auto f =
       make_run_files((dir / "out").string(), '/', scenario_line_name, scenario_train_number);

@@ -16,8 +16,7 @@ namespace fs = std::filesystem;
 // "$T" stands for the tool, "$F" for the fixture folder.
 std::string expand(std::string command) {
   const std::pair<std::string, std::string> names[] = {
-      {"$T", test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool")},
-      {"$F", test::quoted(std::string(SCENARIO_FIXTURE_DIR))}};
+      {"$T", test::tool()}, {"$F", test::quoted(std::string(SCENARIO_FIXTURE_DIR))}};
   for (const auto& [from, to] : names) {
     for (auto at = command.find(from); at != std::string::npos; at = command.find(from, at)) {
       command.replace(at, from.size(), to);

@@ -9,22 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string tool() {
-  return test::quoted(std::string(SCENARIO_BIN_DIR) + "/scenario-tool");
-}
-
-fs::path fixture(const std::string& name) {
-  return fs::path(SCENARIO_FIXTURE_DIR) / name;
-}
-
-// The description pair of a fixture directory: NAME_linea.txt and NAME_*-.txt.
-std::string pair_of(const fs::path& dir) {
-  std::string line, train;
-  for (const auto& f : test::files_in(dir))
-    (f.size() > 10 && f.substr(f.size() - 10) == "_linea.txt" ? line : train) = f;
-  return test::quoted(dir / line) + " " + test::quoted(dir / train);
-}
-
 struct binaries {
   std::string cells, items, plan;  // paths; plan empty when there is none
 };
@@ -56,13 +40,14 @@ void expect_round_trip(const std::string& name, bool with_plan) {
   test::scratch_dir first, texts, second;
   // The program writes the files of a compile that sets a status as well.
   const std::string no_plan = std::string(" --as-program") + (with_plan ? "" : " --no-plan");
-  test::run_in(first.path(), tool() + " compile " + pair_of(fixture(name)) + no_plan + " --out .");
+  test::run_in(first.path(), test::tool() + " compile " + test::pair_of(test::fixture(name)) +
+                                 no_plan + " --out .");
   const binaries original = binaries_in(first.path());
   ASSERT_FALSE(original.items.empty());
-  const auto r =
-      test::run_in(texts.path(), tool() + " decompile " + decompile_args(original, texts.path()));
+  const auto r = test::run_in(
+      texts.path(), test::tool() + " decompile " + decompile_args(original, texts.path()));
   EXPECT_EQ(r.exit_status, 0) << r.errors;
-  test::run_in(second.path(), tool() + " compile " + pair_of(texts.path()) + no_plan);
+  test::run_in(second.path(), test::tool() + " compile " + test::pair_of(texts.path()) + no_plan);
   EXPECT_EQ(test::files_in(second.path()), test::files_in(first.path()));
   for (const auto& f : test::files_in(first.path()))
     EXPECT_TRUE(test::read_bytes(second / f) == test::read_bytes(first / f)) << f;
@@ -79,8 +64,9 @@ TEST(DecompileCommand, FixturesComeBackByteForByte) {
 
 TEST(DecompileCommand, WritesTheDescriptionsNamedByTheItemFile) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
-  const std::string command = tool() +
+  test::run_in(dir.path(), test::tool() + " compile " +
+                               test::pair_of(test::fixture("small_clean")) + " --out .");
+  const std::string command = test::tool() +
                               " decompile PROVA_00006.dat PROVA_00006.sim "
                               "PROVA_linea.dat --out out/route";
   const auto ok = test::run_in(dir.path(), command);
@@ -101,10 +87,11 @@ TEST(DecompileCommand, WritesTheDescriptionsNamedByTheItemFile) {
 
 TEST(DecompileCommand, KeepsAnAuthorsFilesUnlessForced) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
+  test::run_in(dir.path(), test::tool() + " compile " +
+                               test::pair_of(test::fixture("small_clean")) + " --out .");
   fs::create_directory(dir / "out");
   test::write_bytes(dir / "out" / "PROVA_linea.txt", "my edits\r\n");
-  const std::string command = tool() +
+  const std::string command = test::tool() +
                               " decompile PROVA_00006.dat PROVA_00006.sim "
                               "PROVA_linea.dat --out out";
   const auto refused = test::run_in(dir.path(), command);
@@ -120,7 +107,8 @@ TEST(DecompileCommand, KeepsAnAuthorsFilesUnlessForced) {
 
 TEST(DecompileCommand, DamagedFilesExitOneWithTheByteOffset) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
+  test::run_in(dir.path(), test::tool() + " compile " +
+                               test::pair_of(test::fixture("small_clean")) + " --out .");
   const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
   const std::string items = test::read_bytes(dir / "PROVA_00006.sim");
   const struct {
@@ -141,13 +129,13 @@ TEST(DecompileCommand, DamagedFilesExitOneWithTheByteOffset) {
     test::write_bytes(dir / c.cells_name, c.cells);
     test::write_bytes(dir / c.items_name, c.items);
     fs::create_directory(dir / "out");
-    const auto r = test::run_in(
-        dir.path(), tool() + " decompile " + c.cells_name + " " + c.items_name + " --out out");
+    const auto r = test::run_in(dir.path(), test::tool() + " decompile " + c.cells_name + " " +
+                                                c.items_name + " --out out");
     EXPECT_EQ(r.exit_status, 1) << c.message;
     EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
     EXPECT_TRUE(test::files_in(dir / "out").empty()) << c.message;
   }
-  const auto missing = test::run_in(dir.path(), tool() + " decompile none.dat none.sim");
+  const auto missing = test::run_in(dir.path(), test::tool() + " decompile none.dat none.sim");
   EXPECT_EQ(missing.exit_status, 1);
   EXPECT_NE(missing.errors.find("none.dat"), std::string::npos) << missing.errors;
 }
@@ -160,7 +148,8 @@ std::string with_kind(std::string cells, std::size_t cell, char kind) {
 
 TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
+  test::run_in(dir.path(), test::tool() + " compile " +
+                               test::pair_of(test::fixture("small_clean")) + " --out .");
   const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
   const struct {
     std::string cells;
@@ -175,7 +164,8 @@ TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest
     fs::remove_all(dir / "out");
     fs::create_directory(dir / "out");
     const auto r = test::run_in(
-        dir.path(), tool() + " decompile edited.dat PROVA_00006.sim PROVA_linea.dat --out out");
+        dir.path(),
+        test::tool() + " decompile edited.dat PROVA_00006.sim PROVA_linea.dat --out out");
     EXPECT_EQ(r.exit_status, 2) << c.message;
     EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
     EXPECT_EQ(test::files_in(dir / "out"),
@@ -185,9 +175,9 @@ TEST(DecompileCommand, InexpressibleContentExitsTwoNamingTheCellAndWritesTheRest
 
 TEST(DecompileCommand, IsListedInTheHelp) {
   test::scratch_dir dir;
-  const auto overview = test::run_in(dir.path(), tool() + " --help");
+  const auto overview = test::run_in(dir.path(), test::tool() + " --help");
   EXPECT_NE(overview.output.find("  decompile "), std::string::npos) << overview.output;
-  const auto help = test::run_in(dir.path(), tool() + " help decompile");
+  const auto help = test::run_in(dir.path(), test::tool() + " help decompile");
   EXPECT_EQ(help.exit_status, 0);
   EXPECT_NE(help.output.find("decompile CELLS.dat ITEMS.sim [LINE.dat] [--out DIR] [--force]"),
             std::string::npos)
@@ -196,24 +186,26 @@ TEST(DecompileCommand, IsListedInTheHelp) {
 
 TEST(DecompileCommand, NeverWritesOverItsInputs) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
+  test::run_in(dir.path(), test::tool() + " compile " +
+                               test::pair_of(test::fixture("small_clean")) + " --out .");
   const std::string cells = test::read_bytes(dir / "PROVA_00006.dat");
   fs::create_directory(dir / "out");
   // The line description's name in the output folder is the cell file itself.
   fs::create_hard_link(dir / "PROVA_00006.dat", dir / "out" / "PROVA_linea.txt");
-  const auto r =
-      test::run_in(dir.path(), tool() + " decompile PROVA_00006.dat PROVA_00006.sim --out out");
+  const auto r = test::run_in(
+      dir.path(), test::tool() + " decompile PROVA_00006.dat PROVA_00006.sim --out out");
   EXPECT_EQ(r.exit_status, 1);
   EXPECT_FALSE(r.errors.empty());
   EXPECT_TRUE(test::read_bytes(dir / "PROVA_00006.dat") == cells);
-  const auto empty =
-      test::run_in(dir.path(), tool() + " decompile PROVA_00006.dat PROVA_00006.sim --out \"\"");
+  const auto empty = test::run_in(
+      dir.path(), test::tool() + " decompile PROVA_00006.dat PROVA_00006.sim --out \"\"");
   EXPECT_EQ(empty.exit_status, 1) << "an empty --out would name the root folder";
 }
 
 TEST(DecompileCommand, AnIdentityThatCannotNameAFileExitsTwoWritingNothing) {
   test::scratch_dir dir;
-  test::run_in(dir.path(), tool() + " compile " + pair_of(fixture("small_clean")) + " --out .");
+  test::run_in(dir.path(), test::tool() + " compile " +
+                               test::pair_of(test::fixture("small_clean")) + " --out .");
   std::string items = test::read_bytes(dir / "PROVA_00006.sim");
   // The line row's text: its length 5, then the line name.
   const std::size_t at = items.find(std::string("\x05\x00PROVA", 7));
@@ -222,7 +214,7 @@ TEST(DecompileCommand, AnIdentityThatCannotNameAFileExitsTwoWritingNothing) {
   test::write_bytes(dir / "edited.sim", items);
   fs::create_directory(dir / "out");
   const auto r =
-      test::run_in(dir.path(), tool() + " decompile PROVA_00006.dat edited.sim --out out");
+      test::run_in(dir.path(), test::tool() + " decompile PROVA_00006.dat edited.sim --out out");
   EXPECT_EQ(r.exit_status, 2);
   EXPECT_NE(r.errors.find("item row 85: identity \"../AB\" cannot be used in file names"),
             std::string::npos)

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "compiler/compile_fixture.h"
+#include "pipeline/memory_compile.h"
 #include "sources/line_description_table.h"
 #include "sources/train_description_table.h"
-#include "tool/cli/memory_compile.h"
 #include "tool/lsp/description_pair.h"
 #include "tool/lsp/features.h"
 #include "tool/lsp/lsp_test_client.h"
@@ -136,8 +136,11 @@ TEST_F(LspFeatures, AMisspeltKeywordIsShownAtItsLineAndClearedAfterTheFix) {
   EXPECT_EQ(diags[0]["code"], "unknown-keyword");
   EXPECT_EQ(diags[0]["range"]["start"], json({{"line", arrival_line}, {"character", 0}}));
   EXPECT_EQ(diags[0]["range"]["end"], json({{"line", arrival_line}, {"character", 8}}));
-  EXPECT_NE(diags[0]["message"].get<std::string>().find("did you mean \"stazione\""),
-            std::string::npos);
+  // Check's own finding, with the keyword meant for the quick fix.
+  EXPECT_EQ(diags[0]["message"],
+            "unrecognised keyword \"stazoine\": the field and the values after it are ignored; "
+            "did you mean \"stazione\"?");
+  EXPECT_EQ(diags[0]["data"]["suggestion"], "stazione");
 
   const json actions =
       client.result("textDocument/codeAction", {{"textDocument", {{"uri", train_uri}}},
@@ -151,6 +154,37 @@ TEST_F(LspFeatures, AMisspeltKeywordIsShownAtItsLineAndClearedAfterTheFix) {
   EXPECT_EQ(edit["range"], diags[0]["range"]);
 
   EXPECT_EQ(published(client.change(train_uri, train_text), train_uri), json::array());
+}
+
+// The keyword fix comes from the finding the server published, so it is
+// offered to an editor that sends no diagnostics back, and a curve keeps
+// its turn and class.
+TEST_F(LspFeatures, TheKeywordFixNeedsNoDiagnosticsFromTheEditor) {
+  const struct {
+    const std::string& uri;
+    std::string text;
+    int line;
+    const char* title;
+  } cases[] = {
+      {train_uri, replaced(train_text, "stazione,   15000", "stazoine,   15000"), arrival_line,
+       "Change to \"stazione\""},
+      {line_uri, replaced(line_text, "curvas5", "curvs5"), 3, "Change to \"curvas5\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    client.open(c.uri, c.text);
+    const json range = {{"start", {{"line", c.line}, {"character", 0}}},
+                        {"end", {{"line", c.line}, {"character", 0}}}};
+    for (const json& context : {json::object(), json({{"diagnostics", json::array()}})}) {
+      const json actions = client.result(
+          "textDocument/codeAction",
+          {{"textDocument", {{"uri", c.uri}}}, {"range", range}, {"context", context}});
+      ASSERT_EQ(actions.size(), 1u) << actions.dump();
+      EXPECT_EQ(actions[0]["title"], c.title);
+      EXPECT_FALSE(actions[0].contains("diagnostics"));
+    }
+    client.notify("textDocument/didClose", {{"textDocument", {{"uri", c.uri}}}});
+  }
 }
 
 TEST_F(LspFeatures, StatusesOfEitherFileArePublishedForTheFileAtFault) {
@@ -411,7 +445,7 @@ TEST_F(LspFeatures, QuickFixesRoundPositionsAndMoveExtraValuesOut) {
 std::vector<std::string> read_fields(const std::string& line, const std::string& train) {
   memory_compile compiled;
   compile_trace trace;
-  compile_in_memory(compiled, {"A", "1"}, line, train, &trace);
+  compile_in_memory(compiled, "A", "1", line, train, {.trace = &trace});
   std::vector<std::string> out;
   for (const auto& r : trace.records()) {
     out.push_back(r.keyword.text);
