@@ -178,7 +178,7 @@ void write_plan_file_placed(const track_plan& plan, const placed_sink& sink) {
     y_at += piece.size();
   };
   chunk_writer x_out(x_sink);
-  chunk_writer y_out(y_sink);
+  chunk_writer y_out(y_sink, y_at);
   write_walked(plan, {&x_out, &y_out});
   x_out.flush();
   y_out.flush();

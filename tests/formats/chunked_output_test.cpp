@@ -26,14 +26,20 @@ std::string joined(const std::vector<std::string>& pieces) {
   return out;
 }
 
-// Every piece but the last fills its chunk up to less than one element
-// (`largest` bytes): the file goes out in few large writes.
+// Every piece but the last ends on an alignment boundary of the file and
+// holds nearly a whole chunk (all but what is kept for the next one, less
+// than the alignment, and less than one element of `largest` bytes): the
+// file goes out in few large writes of whole pages.
 void expect_full_chunks(const std::vector<std::string>& pieces, std::size_t largest) {
+  std::size_t end = 0;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
     EXPECT_LE(pieces[i].size(), chunk_writer::chunk_size);
     EXPECT_FALSE(pieces[i].empty());
+    end += pieces[i].size();
     if (i + 1 < pieces.size()) {
-      EXPECT_GT(pieces[i].size(), chunk_writer::chunk_size - largest);
+      EXPECT_GT(pieces[i].size(),
+                chunk_writer::chunk_size - chunk_writer::page_alignment - largest);
+      EXPECT_EQ(end % chunk_writer::page_alignment, 0u) << "piece " << i;
     }
   }
 }

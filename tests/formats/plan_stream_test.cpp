@@ -79,12 +79,17 @@ TEST(PlanStream, BothWritersGiveTheElementsOfTheWalk) {
     EXPECT_EQ(sequential, element_bytes(plan));
     EXPECT_EQ(side_by_side, sequential);
     EXPECT_EQ(plan_file_size(plan), sequential.size());
-    // The pieces cover the file once, without overlap.
+    // The pieces cover the file once, without overlap, and each ends on an
+    // alignment boundary of the file unless it ends a coordinate block.
     std::sort(placed.begin(), placed.end());
+    const std::uint64_t second_block = sequential.size() / 2;
     std::uint64_t end = 0;
     for (const auto& [at, size] : placed) {
       EXPECT_EQ(at, end);
       end = at + size;
+      if (end != second_block && end != sequential.size()) {
+        EXPECT_EQ(end % chunk_writer::page_alignment, 0u) << "piece at " << at;
+      }
     }
     EXPECT_EQ(end, sequential.size());
     // Read back, the plan is explicit and writes the same bytes.
