@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -109,11 +110,50 @@ class plan_walker {
   std::size_t advance_with(std::size_t n, Emit&& emit);
 
  private:
+  // On a straight the walk adds the last step again, x1 + (x1 - x2), and
+  // each addition waits for the one before. Within a binary order of
+  // magnitude the step stays the same and every sum is exact, so the next
+  // points are nearly always x1 + k * step, which do not wait on each other.
+  // take_four_straight guesses the next four points so and takes them only
+  // when each is what the walk's own two operations give from the two
+  // points before it: from the two known points on, by induction, points
+  // that pass are the walk's, bit for bit. Where a guess fails (the step
+  // changes as a sum crosses a power of two) nothing is taken, and the walk
+  // computes those points one by one.
+  template <typename Emit>
+  static bool take_four_straight(double& x2, double& y2, double& x1, double& y1, Emit& emit);
+
   const std::vector<plan_stretch>& stretches_;
   std::size_t stretch_ = 0;
   std::int64_t next_ = 2;
   double x2_ = 0, y2_ = 0, x1_ = 0, y1_ = 1;
 };
+
+// Bit for bit, so that 0 and -0 differ.
+inline bool same_bits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+template <typename Emit>
+bool plan_walker::take_four_straight(double& x2, double& y2, double& x1, double& y1, Emit& emit) {
+  const double dx = x1 - x2;
+  const double dy = y1 - y2;
+  // The first point is the walk's own step; the other three are guesses.
+  const double ax = x1 + dx, ay = y1 + dy;
+  const double bx = x1 + 2.0 * dx, by = y1 + 2.0 * dy;
+  const double cx = x1 + 3.0 * dx, cy = y1 + 3.0 * dy;
+  const double ex = x1 + 4.0 * dx, ey = y1 + 4.0 * dy;
+  const bool walked = same_bits(ax + (ax - x1), bx) & same_bits(ay + (ay - y1), by) &
+                      same_bits(bx + (bx - ax), cx) & same_bits(by + (by - ay), cy) &
+                      same_bits(cx + (cx - bx), ex) & same_bits(cy + (cy - by), ey);
+  if (!walked) return false;
+  emit(ax, ay);
+  emit(bx, by);
+  emit(cx, cy);
+  emit(ex, ey);
+  x2 = cx, x1 = ex, y2 = cy, y1 = ey;
+  return true;
+}
 
 template <typename Emit>
 std::size_t plan_walker::advance_with(std::size_t n, Emit&& emit) {
@@ -125,14 +165,20 @@ std::size_t plan_walker::advance_with(std::size_t n, Emit&& emit) {
     const double c = s.turn;
     double x2 = x2_, y2 = y2_, x1 = x1_, y1 = y1_;
     if (c == 0.0) {
-      for (std::size_t i = 0; i < m; ++i) {
-        const double dx = x1 - x2;
-        const double dy = y1 - y2;
-        x2 = x1;
-        y2 = y1;
-        x1 = x1 + dx;
-        y1 = y1 + dy;
-        emit(x1, y1);
+      for (std::size_t i = 0; i < m;) {
+        if (m - i >= 4 && take_four_straight(x2, y2, x1, y1, emit)) {
+          i += 4;
+          continue;
+        }
+        for (const std::size_t k = std::min<std::size_t>(i + 4, m); i < k; ++i) {
+          const double dx = x1 - x2;
+          const double dy = y1 - y2;
+          x2 = x1;
+          y2 = y1;
+          x1 = x1 + dx;
+          y1 = y1 + dy;
+          emit(x1, y1);
+        }
       }
     } else {
       for (std::size_t i = 0; i < m; ++i) {

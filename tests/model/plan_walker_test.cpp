@@ -1,0 +1,98 @@
+// The walker computes every point of a walked plan exactly as the walk's
+// recurrence does, one point at a time: bit for bit, over long straights
+// that cross powers of two and zero, after curves of every class and sign.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "model/track_plan.h"
+
+namespace scn {
+namespace {
+
+// Points 2.. of the walk over `stretches`, each from the two before it.
+std::vector<std::array<double, 2>> recurrence(const std::vector<plan_stretch>& stretches) {
+  std::vector<std::array<double, 2>> p = {{0.0, 0.0}, {0.0, 1.0}};
+  for (const auto& s : stretches) {
+    for (std::int64_t k = s.from; k <= s.to; ++k) {
+      const auto a = p[static_cast<std::size_t>(k - 1)];
+      const auto b = p[static_cast<std::size_t>(k - 2)];
+      const double dx = a[0] - b[0];
+      const double dy = a[1] - b[1];
+      p.push_back(s.turn == 0.0 ? std::array<double, 2>{a[0] + dx, a[1] + dy}
+                                : std::array<double, 2>{a[0] + (dx + s.turn * dy),
+                                                        a[1] + (dy - s.turn * dx)});
+    }
+  }
+  return p;
+}
+
+// Walks in blocks of `block` points and compares every point bit for bit.
+void expect_walk_matches(const std::vector<plan_stretch>& stretches, std::size_t block) {
+  track_plan plan;
+  plan.dimension(static_cast<std::int32_t>(stretches.back().to + 1));
+  plan.start_walk();
+  for (const auto& s : stretches) plan.add_stretch(s);
+  const auto expected = recurrence(stretches);
+  plan_walker walker(plan);
+  std::size_t k = 2;
+  std::size_t mismatches = 0;
+  while (walker.advance_with(block, [&](double x, double y) {
+    ASSERT_LT(k, expected.size());
+    const auto& e = expected[k];
+    if (std::bit_cast<std::uint64_t>(x) != std::bit_cast<std::uint64_t>(e[0]) ||
+        std::bit_cast<std::uint64_t>(y) != std::bit_cast<std::uint64_t>(e[1])) {
+      if (++mismatches <= 3) ADD_FAILURE() << "point " << k << ": " << x << ", " << y;
+    }
+    ++k;
+  })) {
+  }
+  EXPECT_EQ(k, expected.size());
+  EXPECT_EQ(mismatches, 0u);
+}
+
+TEST(PlanWalker, EveryPointIsTheRecurrences) {
+  const std::vector<std::pair<const char*, std::vector<plan_stretch>>> cases = {
+      // x stays +0 and y counts up: signed zeros and exact integers.
+      {"straight from the start", {{2, 300000, 0.0}}},
+      // Headings of every quadrant, then straights long enough to cross
+      // many powers of two, and back through zero.
+      {"right turn then far", {{2, 999, 0.0}, {1000, 1599, 0.003}, {1600, 400000, 0.0}}},
+      {"left turn then far", {{2, 9, 0.0}, {10, 1209, -0.002}, {1210, 300000, 0.0}}},
+      {"turned back through zero",
+       {{2, 50000, 0.0}, {50001, 51100, 0.003}, {51101, 52150, 0.003}, {52151, 200000, 0.0}}},
+      {"one-point stretches", {{2, 2, 0.001}, {3, 3, 0.0}, {4, 4, -0.0001}, {5, 9000, 0.0}}},
+  };
+  for (const auto& [name, stretches] : cases) {
+    SCOPED_TRACE(name);
+    for (const std::size_t block : {std::size_t{1}, std::size_t{3}, std::size_t{4096}})
+      expect_walk_matches(stretches, block);
+  }
+}
+
+// Random lines: stretches of 1 to 20000 points, straight or of any class
+// and side, from a fixed seed.
+TEST(PlanWalker, RandomLinesMatchTheRecurrence) {
+  constexpr std::array<double, 6> turns = {0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
+  std::mt19937 random(20261210);
+  for (int line = 0; line < 20; ++line) {
+    std::vector<plan_stretch> stretches;
+    std::int64_t from = 2;
+    while (from < 400000) {
+      const std::int64_t length = 1 + static_cast<std::int64_t>(random() % 20000);
+      const auto pick = random() % 13;
+      const double turn = pick < 6 ? turns[pick] : pick < 12 ? -turns[pick - 6] : 0.0;
+      stretches.push_back({from, from + length - 1, random() % 2 == 0 ? 0.0 : turn});
+      from += length;
+    }
+    SCOPED_TRACE(line);
+    expect_walk_matches(stretches, 4096);
+  }
+}
+
+}  // namespace
+}  // namespace scn
