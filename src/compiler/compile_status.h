@@ -22,11 +22,13 @@ inline std::int32_t refuse_at(scenario& s, std::int32_t code, std::int32_t posit
 }
 
 // True when a record at `position` lies beyond the model: last_cell is less
-// than (position + margin) / 50, computed as a real number. The margin is
-// 100 m, or 800 m for a station.
+// than (position + margin) / 50 as a real number. The margin is 100 m, or
+// 800 m for a station. Compared in integers, 50 * last_cell < position +
+// margin, which decides exactly as the real quotient does: the quotient
+// lies at least 1/50 from any integer it differs from, far more than its
+// rounding, so it never rounds onto last_cell.
 inline bool lies_beyond_line(const scenario& s, std::int32_t position, std::int32_t margin) {
-  return static_cast<double>(s.last_cell) <
-         (static_cast<double>(position) + static_cast<double>(margin)) / 50.0;
+  return std::int64_t{50} * s.last_cell < std::int64_t{position} + margin;
 }
 
 }  // namespace scn
