@@ -52,7 +52,7 @@ constexpr std::array<double, 6> class_turn = {0.0001, 0.0002, 0.0004, 0.001, 0.0
 std::optional<double> curve_turn(std::string_view keyword) {
   static_assert(class_turn.size() == curve_class_digits.size());
   for (std::size_t d = 0; d < class_turn.size(); ++d) {
-    if (contains_exact(keyword, curve_class_digits.substr(d, 1))) return class_turn[d];
+    if (keyword.find(curve_class_digits[d]) != std::string_view::npos) return class_turn[d];
   }
   return std::nullopt;
 }
