@@ -129,9 +129,10 @@ class plan_walker {
   double x2_ = 0, y2_ = 0, x1_ = 0, y1_ = 1;
 };
 
-// Bit for bit, so that 0 and -0 differ.
-inline bool same_bits(double a, double b) {
-  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+// The bits in which two doubles differ: none only when they are the same
+// bit for bit (0 and -0 differ).
+inline std::uint64_t bits_apart(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) ^ std::bit_cast<std::uint64_t>(b);
 }
 
 template <typename Emit>
@@ -143,10 +144,11 @@ bool plan_walker::take_four_straight(double& x2, double& y2, double& x1, double&
   const double bx = x1 + 2.0 * dx, by = y1 + 2.0 * dy;
   const double cx = x1 + 3.0 * dx, cy = y1 + 3.0 * dy;
   const double ex = x1 + 4.0 * dx, ey = y1 + 4.0 * dy;
-  const bool walked = same_bits(ax + (ax - x1), bx) & same_bits(ay + (ay - y1), by) &
-                      same_bits(bx + (bx - ax), cx) & same_bits(by + (by - ay), cy) &
-                      same_bits(cx + (cx - bx), ex) & same_bits(cy + (cy - by), ey);
-  if (!walked) return false;
+  // All six checks at once, without a branch between them.
+  const std::uint64_t apart = bits_apart(ax + (ax - x1), bx) | bits_apart(ay + (ay - y1), by) |
+                              bits_apart(bx + (bx - ax), cx) | bits_apart(by + (by - ay), cy) |
+                              bits_apart(cx + (cx - bx), ex) | bits_apart(cy + (cy - by), ey);
+  if (apart != 0) return false;
   emit(ax, ay);
   emit(bx, by);
   emit(cx, cy);
