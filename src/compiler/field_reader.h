@@ -26,6 +26,8 @@ class field_reader {
 
   // True once every byte has been consumed.
   bool at_end() const { return pos_ >= bytes_.size(); }
+  // Size of the whole description in bytes.
+  std::size_t size() const { return bytes_.size(); }
 
   // The view stays valid as long as the bytes handed to the constructor.
   std::string_view read_text();

@@ -24,6 +24,10 @@ void begin_body(line_reading& r) {
     if (r.s.plan_length < 1) throw input_failure("line length leaves no plan point 1");
     r.walk.emplace(plan_walk{r.s.plan, std::int64_t{r.s.plan_length} - 2, 2});
     start_plan(*r.walk);
+    // A curve record takes eight bytes at the least ("curva,,", line end)
+    // and adds at most two stretches: room for all the description can
+    // hold, of which only the part used is ever touched.
+    r.s.plan.reserve_stretches(r.in.size() / 4 + 1);
   }
 }
 

@@ -61,6 +61,9 @@ class track_plan {
   // otherwise; an empty stretch is ignored). Both keep the plan walked.
   void start_walk();
   void add_stretch(const plan_stretch& s);
+  // Room for `n` stretches (at most one per point), so that the list does
+  // not move while the walk grows it.
+  void reserve_stretches(std::size_t n) { stretches_.reserve(std::min(n, points_)); }
 
   bool walked() const { return !explicit_; }
   bool walk_started() const { return started_; }
