@@ -8,8 +8,9 @@
 # WORKDIR (default: a new directory under build/, so on the disk the files
 # are written to), compiles it once to warm the caches, then times, in turn
 # and ROUNDS times each (default 11): `TOOL compile` into a new empty
-# directory, and `cp` of the three files it wrote into another new empty
-# directory on the same disk. Prints the median of each, their ratio, the
+# directory, and `cp` of the three files that first compile wrote into
+# another new empty directory on the same disk; the two take turns at going
+# first. Prints the median of each, their ratio, the
 # size of the output files and the compile's peak memory (maximum resident
 # set from /usr/bin/time -v). Exits 1 when the compile's status is not 0,
 # when the ratio exceeds MAX_RATIO (default 3) or when the peak memory is
@@ -51,20 +52,37 @@ out_bytes=$(cat "${files[@]}" | wc -c)
 
 # Times in microseconds, read from bash's own clock so that no clock process
 # is timed with the commands.
-compile_us=()
-cp_us=()
-for ((r = 0; r < rounds; r++)); do
+# Each command runs after the same preparation (the previous outputs
+# removed, a sync), and the two take turns at going first, since the one
+# that follows the other's writes runs slower.
+time_compile() {
   rm -rf "$work/out" "$work/copy"
   mkdir "$work/out" "$work/copy"
   sync
-  t0=${EPOCHREALTIME/./}
+  local t0=${EPOCHREALTIME/./}
   "$tool" compile "$line" "$train" --out "$work/out"
-  t1=${EPOCHREALTIME/./}
-  cp "$work"/out/SYNTH_linea.dat "$work"/out/SYNTH_90001.sim "$work"/out/SYNTH_90001.dat \
-    "$work/copy/"
-  t2=${EPOCHREALTIME/./}
+  local t1=${EPOCHREALTIME/./}
   compile_us+=($((t1 - t0)))
-  cp_us+=($((t2 - t1)))
+}
+time_cp() {
+  rm -rf "$work/out" "$work/copy"
+  mkdir "$work/out" "$work/copy"
+  sync
+  local t0=${EPOCHREALTIME/./}
+  cp "${files[@]}" "$work/copy/"
+  local t1=${EPOCHREALTIME/./}
+  cp_us+=($((t1 - t0)))
+}
+compile_us=()
+cp_us=()
+for ((r = 0; r < rounds; r++)); do
+  if ((r % 2 == 0)); then
+    time_compile
+    time_cp
+  else
+    time_cp
+    time_compile
+  fi
 done
 
 compile_med=$(printf '%s\n' "${compile_us[@]}" | median)
