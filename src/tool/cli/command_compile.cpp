@@ -12,6 +12,8 @@
 #include "platform/file_error.h"
 #include "platform/file_ops.h"
 #include "platform/run_ended.h"
+#include "tool/check/finding_report.h"
+#include "tool/cli/check_run.h"
 #include "tool/cli/commands.h"
 #include "tool/cli/compile_identity.h"
 #include "tool/cli/identity_names.h"
@@ -33,7 +35,8 @@ struct compile_result {
 // Thrown from the first write when a status holds the files back.
 struct files_held_back {};
 
-void print_json(const scenario& s, const compile_result& r) {
+void print_json(const scenario& s, const compile_result& r,
+                const nlohmann::ordered_json* findings = nullptr) {
   nlohmann::ordered_json doc;
   doc["status_code"] = s.status_code;
   doc["status_position"] = s.status_position;
@@ -44,6 +47,7 @@ void print_json(const scenario& s, const compile_result& r) {
   auto files = nlohmann::ordered_json::array();
   for (const auto& f : r.files) files.push_back(file_name_to_utf8(f));
   doc["files"] = files;
+  if (findings != nullptr) doc["findings"] = *findings;
   std::fputs(json_line(doc).c_str(), stdout);
 }
 
@@ -54,8 +58,18 @@ void print_findings(const options& o, const compile_identity& id, platform& p) {
                 p);
 }
 
-int finish(const scenario& s, const compile_result& r, bool json) {
-  if (json) print_json(s, r);
+// The findings of the pair as "check --format json" lists them.
+nlohmann::ordered_json findings_of(const options& o, const compile_identity& id) {
+  pair_analysis a;
+  analyse_pair(a, id, read_input(o.positional[0]), read_input(o.positional[1]));
+  const reported_files files{{o.positional[0], a.line_text ? &*a.line_text : nullptr},
+                             {o.positional[1], a.train_text ? &*a.train_text : nullptr}};
+  return nlohmann::ordered_json::parse(render_json(a.findings, files))["findings"];
+}
+
+int finish(const scenario& s, const compile_result& r, bool json,
+           const nlohmann::ordered_json* findings) {
+  if (json) print_json(s, r, findings);
   if (!r.error.empty()) return 1;
   if (s.status_code == 0) return 0;
   std::fprintf(stderr, "scenario-tool: %s: %s\n", r.held_back ? "error" : "warning",
@@ -153,8 +167,14 @@ int command_compile(const std::vector<std::string>& args, platform& p) {
     result.error = e.what();
     std::fprintf(stderr, "scenario-tool: %s\n", e.what());
   }
+  // A compile held back explains itself with check's findings: printed as
+  // check prints them, or in the JSON object.
   if (result.held_back && !json) print_findings(o, id, p);
-  return finish(s, result, json);
+  if (result.held_back && json) {
+    const auto findings = findings_of(o, id);
+    return finish(s, result, json, &findings);
+  }
+  return finish(s, result, json, nullptr);
 }
 
 }  // namespace scn::tool

@@ -53,9 +53,10 @@ std::vector<command_help> make_table() {
                "NAME defaults to LINE's file name without _linea.txt, NUMBER to TRAIN's file\n"
                "name without NAME_ and -.txt.\n"
                "The inputs are never changed. When the compile sets a status, the findings are\n"
-               "printed as \"check\" prints them and nothing is written: files of an earlier\n"
-               "compile stay as they were. --as-program writes the files whatever the status,\n"
-               "as the program does, with a one-line warning. DIR is created when missing.",
+               "printed as \"check\" prints them (with --json, listed in the JSON object) and\n"
+               "nothing is written: files of an earlier compile stay as they were.\n"
+               "--as-program writes the files whatever the status, as the program does, with\n"
+               "a one-line warning. DIR is created when missing.",
                {{"--out", "DIR", "folder for the files (default: the current folder)"},
                 identity_options[0],
                 identity_options[1],

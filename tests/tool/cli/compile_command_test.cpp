@@ -27,8 +27,16 @@ TEST(CompileCommand, ReproducesTheProgramsBinaryFilesByteForByte) {
   EXPECT_TRUE(fs::exists(tool_dir / "BORGOLAGO-CIMAPASSO_51827-.txt")) << "inputs stay";
 }
 
+// The JSON object without the findings that a compile held back adds.
+std::string without_findings(const std::string& output) {
+  auto doc = nlohmann::ordered_json::parse(output);
+  doc.erase("findings");
+  return doc.dump() + "\n";
+}
+
 // Strict by default: a status writes nothing; --as-program writes as the
-// program does. The fatal report writes nothing either way.
+// program does. The fatal report writes nothing either way. A compile held
+// back lists check's findings (a test below).
 TEST(CompileCommand, JsonReportsStatusPositionErrorAndFiles) {
   const struct {
     const char* fixture;
@@ -62,12 +70,38 @@ TEST(CompileCommand, JsonReportsStatusPositionErrorAndFiles) {
       const auto r = test::run_in(dir.path(), test::tool() + " compile " +
                                                   test::pair_of(test::fixture(c.fixture)) +
                                                   (as_program ? " --as-program" : "") + " --json");
-      EXPECT_EQ(r.output, std::string(as_program ? c.as_program : c.strict) + "\n")
+      EXPECT_EQ(without_findings(r.output),
+                std::string(as_program ? c.as_program : c.strict) + "\n")
           << c.fixture << (as_program ? " --as-program" : "");
       EXPECT_EQ(r.exit_status, c.exit_status) << c.fixture << r.errors;
       const auto written = nlohmann::json::parse(r.output)["files"].size();
       EXPECT_EQ(test::files_in(dir.path()).size(), written) << c.fixture;
     }
+  }
+}
+
+// Held back, the JSON object carries the findings "check --format json"
+// gives for the pair, and only then.
+TEST(CompileCommand, JsonOfACompileHeldBackListsChecksFindings) {
+  for (const char* fixture : {"station_4525", "beyond_line", "bad_number", "small_clean"}) {
+    SCOPED_TRACE(fixture);
+    test::scratch_dir dir;
+    const std::string pair = test::pair_of(test::fixture(fixture));
+    const auto compiled = test::run_in(dir.path(), test::tool() + " compile " + pair + " --json");
+    const auto checked =
+        test::run_in(dir.path(), test::tool() + " check " + pair + " --format json");
+    const auto doc = nlohmann::json::parse(compiled.output);
+    const auto findings = nlohmann::json::parse(checked.output)["findings"];
+    if (doc["status_code"] == 0) {
+      EXPECT_FALSE(doc.contains("findings"));
+      continue;
+    }
+    ASSERT_TRUE(doc.contains("findings"));
+    EXPECT_EQ(doc["findings"], findings);
+    EXPECT_FALSE(findings.empty());
+    const auto as_program = test::run_in(
+        dir.path(), test::tool() + " compile " + pair + " --json --as-program --out written");
+    EXPECT_FALSE(nlohmann::json::parse(as_program.output).contains("findings"));
   }
 }
 
