@@ -5,7 +5,7 @@
 # copying its output files with cp (medians of 21 paired rounds;
 # BENCH_MAX_RATIO in the environment replaces the 1.7), and that its peak
 # memory stays below 0.35 times their size. On the idle 2-core machine this
-# stage measures a median of 1.39 to 1.43; 1.7 leaves room for load, not for a
+# stage measures a median of 1.33 to 1.41; 1.7 leaves room for load, not for a
 # slowdown of the plan's walk or writes. A measurement over a bound is
 # taken again, up to three times in all, so that a burst of load from
 # elsewhere on the machine does not fail the stage; a real slowdown fails

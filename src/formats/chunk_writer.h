@@ -2,6 +2,7 @@
 // full chunk on to a sink, so an output file costs one chunk of memory.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -22,53 +23,63 @@ class chunk_writer {
   // one write and finished by the next (about a tenth of a long compile).
   static constexpr std::size_t page_alignment = 64 * 1024;
 
+  // Room past a chunk's end for the record that straddles it, at most this
+  // long: only those bytes are carried to the next chunk.
+  static constexpr std::size_t overhang = 64;
+
   // `file_offset`: where in its file the first byte handed to the sink goes.
   explicit chunk_writer(const piece_sink& sink, std::uint64_t file_offset = 0)
-      : sink_(sink), buffer_(new char[chunk_size]), offset_(file_offset) {}
+      : sink_(sink), buffer_(new char[chunk_size + overhang]), offset_(file_offset) {
+    end_chunk();
+  }
   chunk_writer(const chunk_writer&) = delete;
   chunk_writer& operator=(const chunk_writer&) = delete;
 
-  // Where the next `n` bytes (at most chunk_size - page_alignment) go; hand
-  // the end of what was written to commit().
+  // Where the next `n` bytes (at most `overhang`) go; hand the end of what
+  // was written to commit().
   char* room(std::size_t n) {
-    if (used_ + n > chunk_size) pass_whole_pages();
+    if (used_ + n > chunk_end_ + overhang) pass_chunk();
     return buffer_.get() + used_;
   }
   void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
 
-  // The end of the chunk: an encoder that fills the buffer in a loop may
-  // write up to here before it commits and asks for room again.
-  char* limit() { return buffer_.get() + chunk_size; }
+  // How far an encoder that fills the buffer in a loop may write before it
+  // commits and asks for room again.
+  char* limit() { return buffer_.get() + chunk_end_ + overhang; }
 
   // Passes on all the buffer holds; call once after the last record.
   void flush() {
     if (used_ > 0) sink_(std::string_view(buffer_.get(), used_));
     offset_ += used_;
     used_ = 0;
+    end_chunk();
   }
 
  private:
-  // Passes on the buffer up to the last boundary of the file inside it and
-  // keeps the rest (less than page_alignment bytes) at the front of the
-  // buffer. A buffer without a boundary in it goes whole.
-  void pass_whole_pages() {
-    const std::uint64_t end = offset_ + used_;
+  // The chunk ends at the last boundary of the file within chunk_size bytes
+  // of its start, or after chunk_size bytes where there is none.
+  void end_chunk() {
+    const std::uint64_t end = offset_ + chunk_size;
     const std::uint64_t boundary = end - end % page_alignment;
-    if (boundary <= offset_) {
-      flush();
-      return;
-    }
-    const auto whole = static_cast<std::size_t>(boundary - offset_);
+    chunk_end_ = boundary > offset_ ? static_cast<std::size_t>(boundary - offset_) : chunk_size;
+  }
+
+  // Passes on the chunk and carries what was written past its end (less
+  // than `overhang` bytes) to the front of the buffer.
+  void pass_chunk() {
+    const std::size_t whole = std::min(used_, chunk_end_);
     sink_(std::string_view(buffer_.get(), whole));
     std::memmove(buffer_.get(), buffer_.get() + whole, used_ - whole);
-    offset_ = boundary;
+    offset_ += whole;
     used_ -= whole;
+    end_chunk();
   }
 
   const piece_sink& sink_;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
-  std::uint64_t offset_;  // file offset of the buffer's first byte
+  std::uint64_t offset_;       // file offset of the buffer's first byte
+  std::size_t chunk_end_ = 0;  // bytes of the buffer that make up the chunk
 };
 
 }  // namespace scn

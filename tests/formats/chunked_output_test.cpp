@@ -26,20 +26,19 @@ std::string joined(const std::vector<std::string>& pieces) {
   return out;
 }
 
-// Every piece but the last ends on an alignment boundary of the file and
-// holds nearly a whole chunk (all but what is kept for the next one, less
-// than the alignment, and less than one element of `largest` bytes): the
-// file goes out in few large writes of whole pages.
-void expect_full_chunks(const std::vector<std::string>& pieces, std::size_t largest) {
+// A file written from its start goes out in whole chunks, each ending on
+// an alignment boundary; only the last piece is shorter. What an element
+// writes past a chunk's end goes with the next piece.
+void expect_full_chunks(const std::vector<std::string>& pieces) {
   std::size_t end = 0;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
-    EXPECT_LE(pieces[i].size(), chunk_writer::chunk_size);
     EXPECT_FALSE(pieces[i].empty());
     end += pieces[i].size();
     if (i + 1 < pieces.size()) {
-      EXPECT_GT(pieces[i].size(),
-                chunk_writer::chunk_size - chunk_writer::page_alignment - largest);
+      EXPECT_EQ(pieces[i].size(), chunk_writer::chunk_size) << "piece " << i;
       EXPECT_EQ(end % chunk_writer::page_alignment, 0u) << "piece " << i;
+    } else {
+      EXPECT_LE(pieces[i].size(), chunk_writer::chunk_size + chunk_writer::overhang);
     }
   }
 }
@@ -84,7 +83,7 @@ TEST(ChunkedOutput, PlanPiecesJoinToTheElementLayout) {
     const std::string expected = reference_plan_bytes(plan);
     EXPECT_EQ(joined(pieces), expected);
     EXPECT_EQ(pieces.size() > 1, expected.size() > chunk_writer::chunk_size);
-    expect_full_chunks(pieces, 10);
+    expect_full_chunks(pieces);
   }
 }
 
@@ -104,7 +103,7 @@ TEST(ChunkedOutput, CellPiecesJoinToWholeRecords) {
   const std::string bytes = joined(pieces);
   ASSERT_EQ(bytes.size(), s.track_cells.size() * 15);
   EXPECT_EQ(decode_cell_file(bytes), s.track_cells);
-  expect_full_chunks(pieces, 15);
+  expect_full_chunks(pieces);
 }
 
 }  // namespace
