@@ -3,42 +3,11 @@
 
 #include <cstddef>
 
+#include "tool/text/json_text.h"
+
 namespace scn::tool {
 
 namespace {
-
-bool is_continuation(unsigned char c, unsigned char low = 0x80, unsigned char high = 0xBF) {
-  return c >= low && c <= high;
-}
-
-// The length of the well-formed UTF-8 sequence that starts `s` (of at
-// least one byte), or 0 when none does: no overlong forms, no surrogates,
-// nothing above U+10FFFF.
-std::size_t utf8_sequence(std::string_view s) {
-  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char lead = at(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (s.size() < length || !is_continuation(at(1), low, high)) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (!is_continuation(at(i))) return 0;
-  }
-  return length;
-}
 
 void append_control(std::string& out, unsigned char c) {
   static constexpr char hex[] = "0123456789abcdef";
@@ -88,7 +57,7 @@ void append_json_string(std::string& out, std::string_view utf8) {
       ++i;
       continue;
     }
-    const std::size_t sequence = c >= 0x80 ? utf8_sequence(utf8.substr(i)) : 0;
+    const std::size_t sequence = c >= 0x80 ? utf8_sequence_length(utf8.substr(i)) : 0;
     if (sequence != 0) {
       i += sequence;
       continue;

@@ -38,25 +38,31 @@ std::string cp1252_to_utf8(std::string_view bytes) {
   return out;
 }
 
+std::size_t utf8_sequence_length(std::string_view bytes) {
+  if (bytes.empty()) return 0;
+  const auto b = static_cast<unsigned char>(bytes[0]);
+  const std::size_t length = b < 0x80           ? 1
+                             : (b >> 5) == 0x6  ? 2
+                             : (b >> 4) == 0xE  ? 3
+                             : (b >> 3) == 0x1E ? 4
+                                                : 0;
+  if (length == 0 || length > bytes.size()) return 0;
+  char32_t cp = length == 1 ? b : b & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(bytes[k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
 bool is_valid_utf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    const std::size_t length = b < 0x80           ? 1
-                               : (b >> 5) == 0x6  ? 2
-                               : (b >> 4) == 0xE  ? 3
-                               : (b >> 3) == 0x1E ? 4
-                                                  : 0;
-    if (length == 0 || i + length > bytes.size()) return false;
-    char32_t cp = length == 1 ? b : b & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + k]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += length;
+  while (!bytes.empty()) {
+    const std::size_t length = utf8_sequence_length(bytes);
+    if (length == 0) return false;
+    bytes.remove_prefix(length);
   }
   return true;
 }

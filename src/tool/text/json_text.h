@@ -2,6 +2,7 @@
 // file names as UTF-8, and the printing of one JSON document.
 #pragma once
 
+#include <cstddef>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ char32_t cp1252_code_point(unsigned char byte);
 
 // The bytes as UTF-8, read as Windows-1252.
 std::string cp1252_to_utf8(std::string_view bytes);
+
+// Length (1 to 4) of the well-formed UTF-8 sequence that begins the bytes,
+// or 0 when none does: no bytes, a stray byte, a sequence cut short, an
+// overlong form, a surrogate or a code point beyond U+10FFFF.
+std::size_t utf8_sequence_length(std::string_view bytes);
 
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool is_valid_utf8(std::string_view bytes);
