@@ -16,16 +16,9 @@ length=${1:?usage: compare_builds.sh LENGTH TOOL [TOOL...]}
 shift
 tools=("$@")
 ((${#tools[@]})) || { echo "usage: compare_builds.sh LENGTH TOOL [TOOL...]" >&2; exit 2; }
-here=$(cd "$(dirname "$0")" && pwd)
 rounds=${ROUNDS:-31}
-mkdir -p "$here/../build"
-work=$(mktemp -d "$here/../build/compare_builds.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-
-python3 "$here/make_synthetic.py" "$length" "$work/in" >/dev/null
-line="$work/in/SYNTH_linea.txt"
-train="$work/in/SYNTH_90001-.txt"
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+source "$(dirname "$0")/synthetic_work.sh"
+make_synthetic_work compare_builds "$length"
 
 n=${#tools[@]}
 for ((r = 0; r < rounds; r++)); do

@@ -19,24 +19,11 @@ set -euo pipefail
 
 tool=${1:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
 length=${2:?usage: compare_cp.sh TOOL LENGTH [WORKDIR]}
-here=$(cd "$(dirname "$0")" && pwd)
 rounds=${ROUNDS:-11}
 max_ratio=${MAX_RATIO:-3}
 max_memory=${MAX_MEMORY:-3}
-if [[ $# -ge 3 ]]; then
-  work=$3
-  mkdir -p "$work"
-else
-  mkdir -p "$here/../build"
-  work=$(mktemp -d "$here/../build/compare_cp.XXXXXX")
-  trap 'rm -rf "$work"' EXIT
-fi
-
-python3 "$here/make_synthetic.py" "$length" "$work/in" >/dev/null
-line="$work/in/SYNTH_linea.txt"
-train="$work/in/SYNTH_90001-.txt"
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+source "$(dirname "$0")/synthetic_work.sh"
+make_synthetic_work compare_cp "$length" "${@:3}"
 
 # Warm-up compile, which also checks the scenario compiles cleanly.
 mkdir -p "$work/warm"

@@ -14,21 +14,14 @@ set -euo pipefail
 
 tool=${1:?usage: replace_cp.sh TOOL LENGTH}
 length=${2:?usage: replace_cp.sh TOOL LENGTH}
-here=$(cd "$(dirname "$0")" && pwd)
 rounds=${ROUNDS:-11}
-mkdir -p "$here/../build"
-work=$(mktemp -d "$here/../build/replace_cp.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-
-python3 "$here/make_synthetic.py" "$length" "$work/in" >/dev/null
-line="$work/in/SYNTH_linea.txt"
-train="$work/in/SYNTH_90001-.txt"
+source "$(dirname "$0")/synthetic_work.sh"
+make_synthetic_work replace_cp "$length"
 mkdir -p "$work/kept" "$work/kept_copy"
 "$tool" compile "$line" "$train" --out "$work/kept" >/dev/null
 files=(SYNTH_linea.dat SYNTH_90001.sim SYNTH_90001.dat)
 cp "${files[@]/#/$work/kept/}" "$work/kept_copy/"
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 now() { echo "${EPOCHREALTIME/./}"; }
 
 new_us=() over_us=() cp_new_us=() cp_over_us=()
