@@ -2,6 +2,7 @@
 #include "model/track_plan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -92,6 +93,31 @@ void track_plan::fill_arrays() const {
     if (n == 0 || walk.advance(values_[0].data() + at, values_[1].data() + at, n) == 0) break;
   }
   filled_ = true;
+}
+
+std::size_t exact_straight_steps(double x2, double x1, std::size_t limit) {
+  const double step = x1 - x2;
+  if (step == 0.0) {
+    // x1 - x1 is +0, and x1 + 0 is x1 again, except for -0, which becomes +0.
+    return std::signbit(x1) && x1 == 0.0 ? 0 : limit;
+  }
+  // Far from the sizes a line has, the scalings below could lose bits.
+  const double size = std::fabs(x1);
+  if (!(size >= 0x1p-900 && size <= 0x1p900) || !std::isfinite(step)) return 0;
+  int exponent = 0;
+  static_cast<void>(std::frexp(x1, &exponent));  // size in [2^(exponent-1), 2^exponent)
+  // Every value of the range is a whole number of its units; scaling by a
+  // power of two is exact.
+  const double unit = std::ldexp(1.0, exponent - 53);
+  const double units = std::fabs(step) / unit;
+  if (!(units < 0x1p53) || units != std::trunc(units)) return 0;
+  constexpr std::uint64_t lowest = std::uint64_t{1} << 52;
+  constexpr std::uint64_t highest = (std::uint64_t{1} << 53) - 1;
+  const auto at = static_cast<std::uint64_t>(size / unit);
+  const auto stride = static_cast<std::uint64_t>(units);
+  const bool outward = std::signbit(step) == std::signbit(x1);
+  const std::uint64_t room = outward ? highest - at : at - lowest;
+  return static_cast<std::size_t>(std::min<std::uint64_t>(room / stride, limit));
 }
 
 plan_walker::plan_walker(const track_plan& plan) : stretches_(plan.stretches()) {}

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -114,17 +113,14 @@ class plan_walker {
 
  private:
   // On a straight the walk adds the last step again, x1 + (x1 - x2), and
-  // each addition waits for the one before. Within a binary order of
-  // magnitude the step stays the same and every sum is exact, so the next
-  // points are nearly always x1 + k * step, which do not wait on each other.
-  // take_four_straight guesses the next four points so and takes them only
-  // when each is what the walk's own two operations give from the two
-  // points before it: from the two known points on, by induction, points
-  // that pass are the walk's, bit for bit. Where a guess fails (the step
-  // changes as a sum crosses a power of two) nothing is taken, and the walk
-  // computes those points one by one.
+  // each addition waits for the one before. Where both coordinates stay
+  // within their binary order of magnitude every one of those sums is
+  // exact (exact_straight_steps), so the points are x1 + k * step, which
+  // do not wait on each other. Emits `run` such points and moves the walk
+  // past them.
   template <typename Emit>
-  static bool take_four_straight(double& x2, double& y2, double& x1, double& y1, Emit& emit);
+  static void straight_run(double& x2, double& y2, double& x1, double& y1, std::size_t run,
+                           Emit& emit);
 
   const std::vector<plan_stretch>& stretches_;
   std::size_t stretch_ = 0;
@@ -132,32 +128,31 @@ class plan_walker {
   double x2_ = 0, y2_ = 0, x1_ = 0, y1_ = 1;
 };
 
-// The bits in which two doubles differ: none only when they are the same
-// bit for bit (0 and -0 differ).
-inline std::uint64_t bits_apart(double a, double b) {
-  return std::bit_cast<std::uint64_t>(a) ^ std::bit_cast<std::uint64_t>(b);
-}
+// How many further points of a straight, from the walk's last two values
+// of one coordinate, are x1 + k * (x1 - x2) exactly (k = 1, 2, ...; at most
+// `limit`): as long as they stay within x1's binary order of magnitude (one
+// sign, one exponent) and the step is a whole number of that range's
+// units, every difference and sum the walk computes there is exact, and so
+// is k * step. 0 where this cannot be shown (zero, a step that does not fit
+// the units, a value at the range's edge), and the walk then goes point by
+// point. A coordinate that does not change keeps its value for good.
+std::size_t exact_straight_steps(double x2, double x1, std::size_t limit);
 
 template <typename Emit>
-bool plan_walker::take_four_straight(double& x2, double& y2, double& x1, double& y1, Emit& emit) {
+void plan_walker::straight_run(double& x2, double& y2, double& x1, double& y1, std::size_t run,
+                               Emit& emit) {
   const double dx = x1 - x2;
   const double dy = y1 - y2;
-  // The first point is the walk's own step; the other three are guesses.
-  const double ax = x1 + dx, ay = y1 + dy;
-  const double bx = x1 + 2.0 * dx, by = y1 + 2.0 * dy;
-  const double cx = x1 + 3.0 * dx, cy = y1 + 3.0 * dy;
-  const double ex = x1 + 4.0 * dx, ey = y1 + 4.0 * dy;
-  // All six checks at once, without a branch between them.
-  const std::uint64_t apart = bits_apart(ax + (ax - x1), bx) | bits_apart(ay + (ay - y1), by) |
-                              bits_apart(bx + (bx - ax), cx) | bits_apart(by + (by - ay), cy) |
-                              bits_apart(cx + (cx - bx), ex) | bits_apart(cy + (cy - by), ey);
-  if (apart != 0) return false;
-  emit(ax, ay);
-  emit(bx, by);
-  emit(cx, cy);
-  emit(ex, ey);
-  x2 = cx, x1 = ex, y2 = cy, y1 = ey;
-  return true;
+  for (std::size_t k = 1; k <= run; ++k) {
+    const double kd = static_cast<double>(k);
+    emit(x1 + kd * dx, y1 + kd * dy);
+  }
+  const double before_last = static_cast<double>(run - 1);
+  const double last = static_cast<double>(run);
+  x2 = x1 + before_last * dx;
+  y2 = y1 + before_last * dy;
+  x1 = x1 + last * dx;
+  y1 = y1 + last * dy;
 }
 
 template <typename Emit>
@@ -171,19 +166,22 @@ std::size_t plan_walker::advance_with(std::size_t n, Emit&& emit) {
     double x2 = x2_, y2 = y2_, x1 = x1_, y1 = y1_;
     if (c == 0.0) {
       for (std::size_t i = 0; i < m;) {
-        if (m - i >= 4 && take_four_straight(x2, y2, x1, y1, emit)) {
-          i += 4;
+        const std::size_t run =
+            std::min(exact_straight_steps(x2, x1, m - i), exact_straight_steps(y2, y1, m - i));
+        if (run >= 4) {
+          straight_run(x2, y2, x1, y1, run, emit);
+          i += run;
           continue;
         }
-        for (const std::size_t k = std::min<std::size_t>(i + 4, m); i < k; ++i) {
-          const double dx = x1 - x2;
-          const double dy = y1 - y2;
-          x2 = x1;
-          y2 = y1;
-          x1 = x1 + dx;
-          y1 = y1 + dy;
-          emit(x1, y1);
-        }
+        // At the edge of a range: one point by the walk's own operations.
+        const double dx = x1 - x2;
+        const double dy = y1 - y2;
+        x2 = x1;
+        y2 = y1;
+        x1 = x1 + dx;
+        y1 = y1 + dy;
+        emit(x1, y1);
+        ++i;
       }
     } else {
       for (std::size_t i = 0; i < m; ++i) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -71,6 +72,36 @@ TEST(PlanWalker, EveryPointIsTheRecurrences) {
     SCOPED_TRACE(name);
     for (const std::size_t block : {std::size_t{1}, std::size_t{3}, std::size_t{4096}})
       expect_walk_matches(stretches, block);
+  }
+}
+
+// How far a straight can be taken as x1 + k * step: within x1's binary
+// order of magnitude, the step a whole number of its units; never through
+// -0 or a value that is not finite.
+TEST(PlanWalker, ExactStraightStepsStayInTheRange) {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  constexpr double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double x2, x1;
+    std::size_t limit, steps;
+  } cases[] = {
+      {0.0, 0.0, 500, 500},          // a coordinate that stays +0
+      {3.0, 3.0, 500, 500},          // or any other value
+      {0.0, -0.0, 500, 0},           // -0 + +0 is +0: point by point
+      {3.0, 4.0, 500, 3},            // 5, 6, 7 below 8
+      {8.0, 7.0, 500, 3},            // 6, 5, 4, not below 4
+      {-3.0, -4.0, 500, 3},          // -5, -6, -7
+      {3.0, 4.0, 2, 2},              // no further than asked
+      {1.0, 1.5, 500, 0},            // 2.0 is the next range
+      {4.0 - 0x1p-51, 4.0, 500, 0},  // half a unit of [4, 8)
+      {0.5, 1.0, 500, 1},            // 1.5 only
+      {1.0, nan, 500, 0},
+      {1.0, inf, 500, 0},
+      {-1.0, 0.0, 500, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.x2 << " then " << c.x1);
+    EXPECT_EQ(exact_straight_steps(c.x2, c.x1, c.limit), c.steps);
   }
 }
 
