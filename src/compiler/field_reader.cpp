@@ -1,6 +1,7 @@
 // Field-by-field reading of a description file held in memory.
 #include "compiler/field_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string>
@@ -98,16 +99,44 @@ std::string_view field_reader::read_text() {
   return text;
 }
 
-inline std::string_view field_reader::take_numeric_token() {
+// Digits alone, the common field, read in one pass that also takes their
+// value; false, with nothing consumed, for anything else (a sign, another
+// byte, more digits than any field takes), which the general path reads.
+inline bool field_reader::take_digits(std::int64_t& value, std::string_view& token) {
+  constexpr std::size_t most_digits = 12;  // below the 2^40 bound of parse_decimal
   const std::size_t start = pos_;
-  while (pos_ < bytes_.size() && !ends(bytes_[pos_], ends_number)) ++pos_;
-  const std::string_view token = bytes_.substr(start, pos_ - start);
+  const std::size_t stop = std::min(bytes_.size(), start + most_digits);
+  std::size_t i = start;
+  std::int64_t v = 0;
+  for (; i < stop; ++i) {
+    const auto d = static_cast<unsigned>(static_cast<unsigned char>(bytes_[i])) - '0';
+    if (d > 9) break;
+    v = v * 10 + static_cast<std::int64_t>(d);
+  }
+  if (i == start || (i < bytes_.size() && !ends(bytes_[i], ends_number))) return false;
+  if (i == stop && i < bytes_.size()) return false;
+  value = v;
+  token = bytes_.substr(start, i - start);
+  pos_ = i;
+  end_numeric_field();
+  return true;
+}
+
+// After a numeric field's text: its blanks, then one comma or line end.
+inline void field_reader::end_numeric_field() {
   while (pos_ < bytes_.size() && bytes_[pos_] == blank) ++pos_;
   if (at_line_end()) {
     skip_line_end();
   } else if (pos_ < bytes_.size() && bytes_[pos_] == ',') {
     ++pos_;
   }
+}
+
+inline std::string_view field_reader::take_numeric_token() {
+  const std::size_t start = pos_;
+  while (pos_ < bytes_.size() && !ends(bytes_[pos_], ends_number)) ++pos_;
+  const std::string_view token = bytes_.substr(start, pos_ - start);
+  end_numeric_field();
   return token;
 }
 
@@ -115,11 +144,16 @@ inline std::int64_t field_reader::read_number(std::int64_t low, std::int64_t hig
                                               const char* type) {
   begin_field();
   std::int64_t value = 0;
-  const std::string_view token = take_numeric_token();
-  report(token);
-  if (!parse_decimal(token, value)) {
-    not_a_number_ = true;
-    fail("not a number");
+  std::string_view token;
+  if (take_digits(value, token)) {
+    report(token);
+  } else {
+    token = take_numeric_token();
+    report(token);
+    if (!parse_decimal(token, value)) {
+      not_a_number_ = true;
+      fail("not a number");
+    }
   }
   if (value < low || value > high) fail(type);
   return value;

@@ -76,6 +76,8 @@ class field_reader {
 
  private:
   void begin_field();
+  bool take_digits(std::int64_t& value, std::string_view& token);
+  void end_numeric_field();
   std::int64_t read_number(std::int64_t low, std::int64_t high, const char* type);
   std::string_view take_numeric_token();
   void skip_line_end();
