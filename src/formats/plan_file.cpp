@@ -88,6 +88,27 @@ char* store_real(char* at, double value) {
   return store_le<8>(at, std::bit_cast<std::uint64_t>(value));
 }
 
+// Stores the points the walk hands it as their elements, straight into the
+// chunks of the blocks it writes (X, Y: which of the two), in order or
+// placed ahead (every element of the walk is a real of the same size).
+template <bool X, bool Y>
+struct element_store {
+  char* x;
+  char* y;
+  void operator()(double px, double py) {
+    if constexpr (X) x = store_real(x, px);
+    if constexpr (Y) y = store_real(y, py);
+  }
+  void place(std::size_t k, double px, double py) {
+    if constexpr (X) store_real(x + k * max_element_size, px);
+    if constexpr (Y) store_real(y + k * max_element_size, py);
+  }
+  void pass(std::size_t count) {
+    if constexpr (X) x += count * max_element_size;
+    if constexpr (Y) y += count * max_element_size;
+  }
+};
+
 // Walks the plan into the blocks that `axes` asks for, each point stored as
 // its element straight into its chunk, as many points at a time as both
 // chunks have room for.
@@ -103,15 +124,10 @@ void write_walked_reals(const track_plan& plan, std::array<chunk_writer*, 2> axe
       fit = std::min(fit,
                      static_cast<std::size_t>(axes[axis]->limit() - at[axis]) / max_element_size);
     }
-    char* x = at[0];
-    char* y = at[1];
-    // Both pointers by reference: an axis left out simply is not touched.
-    const std::size_t n = walker.advance_with(fit, [&](double px, double py) {
-      if constexpr (X) x = store_real(x, px);
-      if constexpr (Y) y = store_real(y, py);
-    });
-    if constexpr (X) axes[0]->commit(x);
-    if constexpr (Y) axes[1]->commit(y);
+    element_store<X, Y> store{at[0], at[1]};
+    const std::size_t n = walker.advance_with(fit, store);
+    if constexpr (X) axes[0]->commit(store.x);
+    if constexpr (Y) axes[1]->commit(store.y);
     if (n == 0) return;
   }
 }

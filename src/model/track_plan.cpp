@@ -120,6 +120,18 @@ std::size_t exact_straight_steps(double x2, double x1, std::size_t limit) {
   return static_cast<std::size_t>(std::min<std::uint64_t>(room / stride, limit));
 }
 
+bool plan_walker::straight_then_curve(std::size_t room) const {
+  if (stretch_ + 1 >= stretches_.size()) return false;
+  const plan_stretch& s = stretches_[stretch_];
+  const plan_stretch& curve = stretches_[stretch_ + 1];
+  if (s.turn != 0.0 || curve.turn == 0.0 || next_ != s.from) return false;
+  const auto straight = static_cast<std::size_t>(s.to - s.from + 1);
+  const auto turning = static_cast<std::size_t>(curve.to - curve.from + 1);
+  if (straight + turning > room) return false;
+  return exact_straight_steps(x2_, x1_, straight) == straight &&
+         exact_straight_steps(y2_, y1_, straight) == straight;
+}
+
 plan_walker::plan_walker(const track_plan& plan) : stretches_(plan.stretches()) {}
 
 std::size_t plan_walker::advance(double* xs, double* ys, std::size_t n) {

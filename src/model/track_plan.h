@@ -107,7 +107,10 @@ class plan_walker {
 
   // The same, handing each point to emit(x, y) as it is computed, so that a
   // caller can store it in its final form: the walk waits on its own
-  // additions, and the stores take no longer.
+  // additions, and the stores take no longer. An `emit` that can also place
+  // a point ahead of the next one (emit.place(k, x, y): the point k places
+  // further on) and then move on past several (emit.pass(count)) lets the
+  // walk store a straight's points while it computes the curve after it.
   template <typename Emit>
   std::size_t advance_with(std::size_t n, Emit&& emit);
 
@@ -121,6 +124,19 @@ class plan_walker {
   template <typename Emit>
   static void straight_run(double& x2, double& y2, double& x1, double& y1, std::size_t run,
                            Emit& emit);
+
+  // A straight that is one exact run (see straight_run) followed by a
+  // curve: the curve is a chain of dependent operations, 12 cycles a point,
+  // with room beside it, and the straight's points depend on nothing but its
+  // first two; so the walk computes the curve from the straight's last two
+  // points (x1 + k * step again) and places a point of the straight beside
+  // each point of the curve, the rest after. Both stretches whole.
+  template <typename Emit>
+  void straight_beside_curve(std::size_t straight, std::size_t curve, double turn, Emit& emit);
+
+  // Whether the stretch at `stretch_`, not yet begun, is a straight taken
+  // whole by straight_beside_curve with the curve after it within `room`.
+  bool straight_then_curve(std::size_t room) const;
 
   const std::vector<plan_stretch>& stretches_;
   std::size_t stretch_ = 0;
@@ -156,9 +172,60 @@ void plan_walker::straight_run(double& x2, double& y2, double& x1, double& y1, s
 }
 
 template <typename Emit>
+void plan_walker::straight_beside_curve(std::size_t straight, std::size_t curve, double c,
+                                        Emit& emit) {
+  const double sx = x1_, sy = y1_;
+  const double sdx = x1_ - x2_, sdy = y1_ - y2_;
+  const double before_last = static_cast<double>(straight - 1);
+  const double last = static_cast<double>(straight);
+  double x2 = sx + before_last * sdx, y2 = sy + before_last * sdy;
+  double x1 = sx + last * sdx, y1 = sy + last * sdy;
+  // Straight points placed so far, and how many beside each point of the
+  // curve: as many as spread them over it, up to what the room beside the
+  // chain holds.
+  std::size_t k = 0;
+  const std::size_t per = std::min<std::size_t>(3, (straight + curve - 1) / curve);
+  for (std::size_t i = 0; i < curve; ++i) {
+    const double dx = x1 - x2;
+    const double dy = y1 - y2;
+    x2 = x1;
+    y2 = y1;
+    x1 = x1 + (dx + c * dy);
+    y1 = y1 + (dy - c * dx);
+    emit.place(straight + i, x1, y1);
+    for (std::size_t j = 0; j < per && k < straight; ++j) {
+      const double kd = static_cast<double>(++k);
+      emit.place(k - 1, sx + kd * sdx, sy + kd * sdy);
+    }
+  }
+  while (k < straight) {
+    const double kd = static_cast<double>(++k);
+    emit.place(k - 1, sx + kd * sdx, sy + kd * sdy);
+  }
+  emit.pass(straight + curve);
+  x2_ = x2, y2_ = y2, x1_ = x1, y1_ = y1;
+}
+
+template <typename Emit>
 std::size_t plan_walker::advance_with(std::size_t n, Emit&& emit) {
   std::size_t done = 0;
   while (done < n && stretch_ < stretches_.size()) {
+    if constexpr (requires(double v) {
+                    emit.place(std::size_t{0}, v, v);
+                    emit.pass(std::size_t{0});
+                  }) {
+      if (straight_then_curve(n - done)) {
+        const plan_stretch& s = stretches_[stretch_];
+        const plan_stretch& curve = stretches_[stretch_ + 1];
+        const auto straight = static_cast<std::size_t>(s.to - s.from + 1);
+        const auto turning = static_cast<std::size_t>(curve.to - curve.from + 1);
+        straight_beside_curve(straight, turning, curve.turn, emit);
+        done += straight + turning;
+        next_ += static_cast<std::int64_t>(straight + turning);
+        stretch_ += 2;
+        continue;
+      }
+    }
     const plan_stretch& s = stretches_[stretch_];
     const auto left = static_cast<std::size_t>(s.to - next_ + 1);
     const std::size_t m = std::min(n - done, left);
