@@ -2,6 +2,7 @@
 #include "model/track_plan.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -101,20 +102,28 @@ std::size_t exact_straight_steps(double x2, double x1, std::size_t limit) {
     // x1 - x1 is +0, and x1 + 0 is x1 again, except for -0, which becomes +0.
     return std::signbit(x1) && x1 == 0.0 ? 0 : limit;
   }
-  // Far from the sizes a line has, the scalings below could lose bits.
-  const double size = std::fabs(x1);
-  if (!(size >= 0x1p-900 && size <= 0x1p900) || !std::isfinite(step)) return 0;
-  int exponent = 0;
-  static_cast<void>(std::frexp(x1, &exponent));  // size in [2^(exponent-1), 2^exponent)
-  // Every value of the range is a whole number of its units; scaling by a
-  // power of two is exact.
-  const double unit = std::ldexp(1.0, exponent - 53);
-  const double units = std::fabs(step) / unit;
-  if (!(units < 0x1p53) || units != std::trunc(units)) return 0;
-  constexpr std::uint64_t lowest = std::uint64_t{1} << 52;
-  constexpr std::uint64_t highest = (std::uint64_t{1} << 53) - 1;
-  const auto at = static_cast<std::uint64_t>(size / unit);
-  const auto stride = static_cast<std::uint64_t>(units);
+  // Read from the bits: a normal double is its 53-bit significand (the
+  // hidden bit included) times 2 to the power of its biased exponent less
+  // 1075, so x1 is `at` units of its range, the unit being 2^(exponent - 1075).
+  constexpr std::uint64_t fraction_bits = (std::uint64_t{1} << 52) - 1;
+  constexpr std::uint64_t hidden_bit = std::uint64_t{1} << 52;
+  const auto bits = std::bit_cast<std::uint64_t>(x1);
+  const auto step_bits = std::bit_cast<std::uint64_t>(step);
+  const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+  const auto step_exponent = static_cast<int>((step_bits >> 52) & 0x7FF);
+  // Zero, subnormal, infinite or not a number: point by point.
+  if (exponent == 0 || exponent == 0x7FF || step_exponent == 0 || step_exponent == 0x7FF) return 0;
+  // The step in units of x1's range: its significand shifted down by the
+  // difference of the exponents, which must drop only zero bits. A step of
+  // a higher exponent than x1 is at least the whole range.
+  const int shift = exponent - step_exponent;
+  if (shift < 0 || shift > 52) return 0;
+  const std::uint64_t significand = (step_bits & fraction_bits) | hidden_bit;
+  if ((significand & ((std::uint64_t{1} << shift) - 1)) != 0) return 0;
+  const std::uint64_t stride = significand >> shift;
+  constexpr std::uint64_t lowest = hidden_bit;
+  constexpr std::uint64_t highest = (hidden_bit << 1) - 1;
+  const std::uint64_t at = (bits & fraction_bits) | hidden_bit;
   const bool outward = std::signbit(step) == std::signbit(x1);
   const std::uint64_t room = outward ? highest - at : at - lowest;
   return static_cast<std::size_t>(std::min<std::uint64_t>(room / stride, limit));

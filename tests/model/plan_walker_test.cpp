@@ -137,6 +137,8 @@ TEST(PlanWalker, ExactStraightStepsStayInTheRange) {
       {1.0, nan, 500, 0},
       {1.0, inf, 500, 0},
       {-1.0, 0.0, 500, 0},
+      {0.0, 1e-310, 500, 0},           // below the normal range
+      {1.0, 1.0 + 0x1p-52, 500, 500},  // the smallest step of [1, 2)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.x2 << " then " << c.x1);
