@@ -154,6 +154,26 @@ class plan_walker {
 // point. A coordinate that does not change keeps its value for good.
 std::size_t exact_straight_steps(double x2, double x1, std::size_t limit);
 
+// One point of the walk from the two before it: on a straight the last step
+// again, on a curve the last step turned by `c` radians. Every operation is
+// rounded on its own (no fused multiply-add), in this order.
+inline void straight_step(double& x2, double& y2, double& x1, double& y1) {
+  const double dx = x1 - x2;
+  const double dy = y1 - y2;
+  x2 = x1;
+  y2 = y1;
+  x1 = x1 + dx;
+  y1 = y1 + dy;
+}
+inline void curve_step(double& x2, double& y2, double& x1, double& y1, double c) {
+  const double dx = x1 - x2;
+  const double dy = y1 - y2;
+  x2 = x1;
+  y2 = y1;
+  x1 = x1 + (dx + c * dy);
+  y1 = y1 + (dy - c * dx);
+}
+
 template <typename Emit>
 void plan_walker::straight_run(double& x2, double& y2, double& x1, double& y1, std::size_t run,
                                Emit& emit) {
@@ -186,12 +206,7 @@ void plan_walker::straight_beside_curve(std::size_t straight, std::size_t curve,
   std::size_t k = 0;
   const std::size_t per = std::min<std::size_t>(3, (straight + curve - 1) / curve);
   for (std::size_t i = 0; i < curve; ++i) {
-    const double dx = x1 - x2;
-    const double dy = y1 - y2;
-    x2 = x1;
-    y2 = y1;
-    x1 = x1 + (dx + c * dy);
-    y1 = y1 + (dy - c * dx);
+    curve_step(x2, y2, x1, y1, c);
     emit.place(straight + i, x1, y1);
     for (std::size_t j = 0; j < per && k < straight; ++j) {
       const double kd = static_cast<double>(++k);
@@ -241,23 +256,13 @@ std::size_t plan_walker::advance_with(std::size_t n, Emit&& emit) {
           continue;
         }
         // At the edge of a range: one point by the walk's own operations.
-        const double dx = x1 - x2;
-        const double dy = y1 - y2;
-        x2 = x1;
-        y2 = y1;
-        x1 = x1 + dx;
-        y1 = y1 + dy;
+        straight_step(x2, y2, x1, y1);
         emit(x1, y1);
         ++i;
       }
     } else {
       for (std::size_t i = 0; i < m; ++i) {
-        const double dx = x1 - x2;
-        const double dy = y1 - y2;
-        x2 = x1;
-        y2 = y1;
-        x1 = x1 + (dx + c * dy);
-        y1 = y1 + (dy - c * dx);
+        curve_step(x2, y2, x1, y1, c);
         emit(x1, y1);
       }
     }
