@@ -113,8 +113,9 @@ inline bool field_reader::take_digits(std::int64_t& value, std::string_view& tok
     if (d > 9) break;
     v = v * 10 + static_cast<std::int64_t>(d);
   }
+  // No digit, or a byte after them that does not end the field (a thirteenth
+  // digit included).
   if (i == start || (i < bytes_.size() && !ends(bytes_[i], ends_number))) return false;
-  if (i == stop && i < bytes_.size()) return false;
   value = v;
   token = bytes_.substr(start, i - start);
   pos_ = i;

@@ -82,6 +82,7 @@ TEST(FieldReader, CutsFieldsAsTheFormatSays) {
       {"long underflow", "-2147483649", "L", {"fail", "end"}},
       {"huge number", "99999999999999999999999", "L", {"fail", "end"}},
       {"leading zeros", "000000000000000000042", "L", {"42", "end"}},
+      {"twelve digits", "000000000042,-000000000042", "LL", {"42", "-42", "end"}},
       {"integer limits", "32767,-32768", "II", {"32767", "-32768", "end"}},
       {"integer overflow", "32768", "I", {"fail", "end"}},
       {"byte limits", "0,255", "BB", {"0", "255", "end"}},
