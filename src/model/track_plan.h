@@ -174,32 +174,38 @@ inline void curve_step(double& x2, double& y2, double& x1, double& y1, double c)
   y1 = y1 + (dy - c * dx);
 }
 
+// A straight taken as one exact run (exact_straight_steps) from the walk's
+// last two points: point k past the last is x1 + k * step, each coordinate
+// on its own, every product and sum exact. The one place that computes it.
+struct exact_straight {
+  double x1, y1, dx, dy;
+  exact_straight(double before_x, double before_y, double last_x, double last_y)
+      : x1(last_x), y1(last_y), dx(last_x - before_x), dy(last_y - before_y) {}
+  double x_at(std::size_t k) const { return x1 + static_cast<double>(k) * dx; }
+  double y_at(std::size_t k) const { return y1 + static_cast<double>(k) * dy; }
+  // The walk's last two points once it has gone k points on (k >= 1).
+  void last_two(std::size_t k, double& x2, double& y2, double& x, double& y) const {
+    x2 = x_at(k - 1);
+    y2 = y_at(k - 1);
+    x = x_at(k);
+    y = y_at(k);
+  }
+};
+
 template <typename Emit>
 void plan_walker::straight_run(double& x2, double& y2, double& x1, double& y1, std::size_t run,
                                Emit& emit) {
-  const double dx = x1 - x2;
-  const double dy = y1 - y2;
-  for (std::size_t k = 1; k <= run; ++k) {
-    const double kd = static_cast<double>(k);
-    emit(x1 + kd * dx, y1 + kd * dy);
-  }
-  const double before_last = static_cast<double>(run - 1);
-  const double last = static_cast<double>(run);
-  x2 = x1 + before_last * dx;
-  y2 = y1 + before_last * dy;
-  x1 = x1 + last * dx;
-  y1 = y1 + last * dy;
+  const exact_straight line(x2, y2, x1, y1);
+  for (std::size_t k = 1; k <= run; ++k) emit(line.x_at(k), line.y_at(k));
+  line.last_two(run, x2, y2, x1, y1);
 }
 
 template <typename Emit>
 void plan_walker::straight_beside_curve(std::size_t straight, std::size_t curve, double c,
                                         Emit& emit) {
-  const double sx = x1_, sy = y1_;
-  const double sdx = x1_ - x2_, sdy = y1_ - y2_;
-  const double before_last = static_cast<double>(straight - 1);
-  const double last = static_cast<double>(straight);
-  double x2 = sx + before_last * sdx, y2 = sy + before_last * sdy;
-  double x1 = sx + last * sdx, y1 = sy + last * sdy;
+  const exact_straight line(x2_, y2_, x1_, y1_);
+  double x2 = 0, y2 = 0, x1 = 0, y1 = 0;
+  line.last_two(straight, x2, y2, x1, y1);
   // Straight points placed so far, and how many beside each point of the
   // curve: as many as spread them over it, up to what the room beside the
   // chain holds.
@@ -208,15 +214,10 @@ void plan_walker::straight_beside_curve(std::size_t straight, std::size_t curve,
   for (std::size_t i = 0; i < curve; ++i) {
     curve_step(x2, y2, x1, y1, c);
     emit.place(straight + i, x1, y1);
-    for (std::size_t j = 0; j < per && k < straight; ++j) {
-      const double kd = static_cast<double>(++k);
-      emit.place(k - 1, sx + kd * sdx, sy + kd * sdy);
-    }
+    for (std::size_t j = 0; j < per && k < straight; ++j, ++k)
+      emit.place(k, line.x_at(k + 1), line.y_at(k + 1));
   }
-  while (k < straight) {
-    const double kd = static_cast<double>(++k);
-    emit.place(k - 1, sx + kd * sdx, sy + kd * sdy);
-  }
+  for (; k < straight; ++k) emit.place(k, line.x_at(k + 1), line.y_at(k + 1));
   emit.pass(straight + curve);
   x2_ = x2, y2_ = y2, x1_ = x1, y1_ = y1;
 }
